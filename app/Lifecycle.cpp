@@ -1,0 +1,59 @@
+// The sidebar window's creation, close and destroy handlers: the start-up sequence in its fixed
+// order, and the way a close request ends the program.
+#include "platform/winapi.h"
+#include "sidebar/TForm1.h"
+#include "ui/Application.h"
+#include "ui/FilePath.h"
+
+namespace brivane {
+
+void TForm1::FormCreate() {
+    const HWND application = ui::Application::instance().handle();
+
+    // 1. Every repaint is composed off-screen and shown in one piece.
+    doubleBuffered = true;
+
+    // 2. The playlist's drop target: added with the playlist.
+
+    // 3. The executable's folder.
+    AppDir = ui::extractFilePath(platform::current().moduleFileName());
+
+    // 4 to 9. The clock's settings file and face: added with the clock.
+
+    // 10. No taskbar button and no place in the task switcher.
+    ShowWindow(application, SW_HIDE);
+    SetWindowLongA(application, GWL_EXSTYLE,
+                   GetWindowLongA(application, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    ShowWindow(application, SW_SHOW);
+
+    // 11. The audio output: added with the player.
+
+    // 12. The folder again, for the slide show.
+    path.setCaption(ui::extractFilePath(platform::current().moduleFileName()));
+
+    // 13. The skin.
+    pan.loadFromResource("panel");
+
+    // The steps after the skin (the first slide, the tray icon) run through
+    // runLateStartupStep: a failing one is reported and the next still runs, so a missing
+    // picture cannot cost the user the tray icon and its menu.
+}
+
+void TForm1::runLateStartupStep(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        ui::Application::instance().showException(error);
+    }
+}
+
+void TForm1::FormClose(ui::CloseAction& action) {
+    // Freeing the main window ends the application, exactly as Exit does.
+    action = ui::CloseAction::Free;
+}
+
+void TForm1::FormDestroy() {
+    // The tray icon is removed here once the program has one.
+}
+
+}  // namespace brivane

@@ -1,0 +1,33 @@
+#include "app/Program.h"
+
+#include "sidebar/TForm1.h"
+
+namespace brivane {
+
+Program::Program(platform::Platform& platform) : application_(platform) {}
+
+Program::~Program() { shutdown(); }
+
+void Program::start() {
+    application_.setTitle("Brivane");
+    sidebar_ = std::make_unique<TForm1>();
+    sidebar_->show();
+    application_.updateForms();
+}
+
+int Program::run() { return application_.run(); }
+
+void Program::shutdown() {
+    sidebar_.reset();
+    AppDir.clear();
+}
+
+int runProgram(platform::Platform& platform) {
+    Program program(platform);
+    program.start();
+    const int code = program.run();
+    program.shutdown();
+    return code;
+}
+
+}  // namespace brivane

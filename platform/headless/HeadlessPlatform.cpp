@@ -1,0 +1,345 @@
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
+
+namespace brivane::platform {
+
+namespace {
+
+std::string str(Handle h) { return std::to_string(h); }
+
+// The number of characters (code points) of a UTF-8 text.
+int codePoints(const std::string& utf8) {
+    int n = 0;
+    for (unsigned char c : utf8)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+int cellWidth(const FontSpec& font) { return std::max(1, (font.height + 1) / 2); }
+
+}  // namespace
+
+std::string HeadlessPlatform::Call::str() const {
+    std::ostringstream out;
+    out << name << "(";
+    for (std::size_t i = 0; i < args.size(); ++i) out << (i ? ", " : "") << args[i];
+    out << ")";
+    return out.str();
+}
+
+HeadlessPlatform::HeadlessPlatform() { setCurrent(this); }
+
+HeadlessPlatform::~HeadlessPlatform() { setCurrent(nullptr); }
+
+void HeadlessPlatform::record(std::string name, std::vector<std::string> args) {
+    calls_.push_back({std::move(name), std::move(args)});
+}
+
+std::vector<HeadlessPlatform::Call> HeadlessPlatform::callsNamed(const std::string& name) const {
+    std::vector<Call> found;
+    for (const Call& c : calls_)
+        if (c.name == name) found.push_back(c);
+    return found;
+}
+
+// --- time ----------------------------------------------------------------------------------
+
+void HeadlessPlatform::advance(int milliseconds) {
+    const std::int64_t target = now_ + std::max(milliseconds, 0);
+    for (;;) {
+        auto next = timers_.end();
+        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+            if (it->second.due > target) continue;
+            if (next == timers_.end() || it->second.due < next->second.due ||
+                (it->second.due == next->second.due && it->second.order < next->second.order))
+                next = it;
+        }
+        if (next == timers_.end()) break;
+        now_ = std::max(now_, next->second.due);
+        next->second.due += next->second.interval;
+        next->second.order = ++timerOrder_;
+        auto tick = next->second.tick;  // the timer may be killed by its own tick
+        tick();
+        runPosted();
+    }
+    now_ = std::max(now_, target);
+    runPosted();
+}
+
+Handle HeadlessPlatform::startTimer(int intervalMs, std::function<void()> tick) {
+    const Handle h = nextHandle_++;
+    timers_[h] = {intervalMs, now_ + intervalMs, ++timerOrder_, std::move(tick)};
+    return h;
+}
+
+void HeadlessPlatform::killTimer(Handle timer) { timers_.erase(timer); }
+
+std::vector<int> HeadlessPlatform::runningTimerIntervals() const {
+    std::vector<int> intervals;
+    for (const auto& [h, t] : timers_) intervals.push_back(t.interval);
+    return intervals;
+}
+
+// --- loop ----------------------------------------------------------------------------------
+
+int HeadlessPlatform::runMessageLoop() {
+    record("runMessageLoop", {});
+    runPosted();
+    return exitCode_;
+}
+
+void HeadlessPlatform::quit(int exitCode) {
+    quit_ = true;
+    exitCode_ = exitCode;
+}
+
+void HeadlessPlatform::post(std::function<void()> action) { posted_.push_back(std::move(action)); }
+
+void HeadlessPlatform::runPosted() {
+    while (!posted_.empty()) {
+        auto action = std::move(posted_.front());
+        posted_.pop_front();
+        action();
+    }
+}
+
+// --- windows -------------------------------------------------------------------------------
+
+Handle HeadlessPlatform::createWindow(const WindowSpec& spec, WindowListener* listener) {
+    const Handle h = nextHandle_++;
+    Window w;
+    w.spec = spec;
+    w.listener = listener;
+    w.bounds = spec.bounds;
+    w.background = spec.background;
+    windows_[h] = w;
+    record("createWindow", {spec.caption});
+    return h;
+}
+
+void HeadlessPlatform::destroyWindow(Handle window) {
+    windows_.at(window).destroyed = true;
+    windows_.at(window).visible = false;
+    record("destroyWindow", {str(window)});
+}
+
+std::vector<Handle> HeadlessPlatform::windowHandles() const {
+    std::vector<Handle> handles;
+    for (const auto& [h, w] : windows_)
+        if (!w.destroyed) handles.push_back(h);
+    return handles;
+}
+
+void HeadlessPlatform::setWindowBounds(Handle window, Rect screenBounds) {
+    windows_.at(window).bounds = screenBounds;
+}
+
+void HeadlessPlatform::setWindowVisible(Handle window, bool visible) {
+    windows_.at(window).visible = visible;
+    record("setWindowVisible", {str(window), visible ? "true" : "false"});
+}
+
+void HeadlessPlatform::raiseWindow(Handle window) { ++windows_.at(window).raised; }
+
+void HeadlessPlatform::setWindowIcon(Handle window, const std::vector<IconImage>& images) {
+    windows_.at(window).iconImages = images.size();
+}
+
+void HeadlessPlatform::setWindowBackground(Handle window, Argb color) {
+    windows_.at(window).background = color;
+}
+
+void HeadlessPlatform::present(Handle window, ConstPixelView, Rect area) {
+    Window& w = windows_.at(window);
+    ++w.presents;
+    w.lastPresented = area;
+}
+
+void HeadlessPlatform::setWindowCursor(Handle window, Cursor cursor) {
+    windows_.at(window).cursor = cursor;
+}
+
+void HeadlessPlatform::setWindowHint(Handle window, const std::string& hint) {
+    windows_.at(window).hint = hint;
+}
+
+// --- native controls -------------------------------------------------------------------------
+
+Handle HeadlessPlatform::createNative(Handle parent, NativeKind kind, NativeListener* listener) {
+    const Handle h = nextHandle_++;
+    Native n;
+    n.parent = parent;
+    n.kind = kind;
+    n.listener = listener;
+    natives_[h] = n;
+    return h;
+}
+
+void HeadlessPlatform::destroyNative(Handle control) { natives_.at(control).destroyed = true; }
+
+void HeadlessPlatform::setNativeBounds(Handle control, Rect clientBounds) {
+    natives_.at(control).bounds = clientBounds;
+}
+
+void HeadlessPlatform::setNativeVisible(Handle control, bool visible) {
+    natives_.at(control).visible = visible;
+}
+
+void HeadlessPlatform::setNativeStyle(Handle control, const NativeStyle& style) {
+    natives_.at(control).style = style;
+}
+
+void HeadlessPlatform::setNativeText(Handle control, const std::string& text) {
+    natives_.at(control).text = text;
+}
+
+void HeadlessPlatform::listInsert(Handle control, int index, const std::string& text) {
+    auto& items = natives_.at(control).items;
+    index = std::clamp(index, 0, int(items.size()));
+    items.insert(items.begin() + index, text);
+}
+
+void HeadlessPlatform::listDelete(Handle control, int index) {
+    auto& items = natives_.at(control).items;
+    if (index >= 0 && index < int(items.size())) items.erase(items.begin() + index);
+}
+
+void HeadlessPlatform::listClear(Handle control) { natives_.at(control).items.clear(); }
+
+void HeadlessPlatform::listSelect(Handle control, int index) { natives_.at(control).selected = index; }
+
+// --- screens -------------------------------------------------------------------------------
+
+void HeadlessPlatform::setWorkArea(Rect area) {
+    workArea_ = area;
+    if (workAreaChanged_) workAreaChanged_();
+}
+
+void HeadlessPlatform::onWorkAreaChanged(std::function<void()> handler) {
+    workAreaChanged_ = std::move(handler);
+}
+
+// --- messages ------------------------------------------------------------------------------
+
+void HeadlessPlatform::messageBox(const std::string& text, const std::string& caption,
+                                  MessageKind kind) {
+    messages_.push_back({text, caption, kind});
+    record("messageBox", {text, caption, kind == MessageKind::Error ? "error" : "plain"});
+    ++openBoxes_;
+    struct Closing {
+        int& open;
+        ~Closing() { --open; }
+    } closing{openBoxes_};
+    if (onMessageBox) onMessageBox(messages_.back());
+}
+
+// --- text ----------------------------------------------------------------------------------
+
+Size HeadlessPlatform::measureText(const FontSpec& font, const std::string& utf8) {
+    return {codePoints(utf8) * cellWidth(font), font.height + 2};
+}
+
+void HeadlessPlatform::drawText(PixelView target, Rect clip, Point origin, const FontSpec& font,
+                                Argb color, const std::string& utf8) {
+    const int cell = cellWidth(font);
+    int x = origin.x;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        std::size_t length = 1;
+        while (i + length < utf8.size() && (static_cast<unsigned char>(utf8[i + length]) & 0xC0) == 0x80)
+            ++length;
+        if (c != ' ') {
+            // A block for each character, one pixel narrower than its cell.
+            const int left = std::max({x, clip.left, 0});
+            const int right = std::min({x + std::max(1, cell - 1), clip.right, target.width});
+            const int top = std::max({origin.y + 1, clip.top, 0});
+            const int bottom = std::min({origin.y + 1 + font.height, clip.bottom, target.height});
+            for (int y = top; y < bottom; ++y)
+                for (int px = left; px < right; ++px)
+                    target.pixels[std::size_t(y) * target.stride + px] = color | 0xFF000000u;
+        }
+        x += cell;
+        i += length;
+    }
+}
+
+// --- the system ----------------------------------------------------------------------------
+
+Argb HeadlessPlatform::sysColor(int index) {
+    if (auto it = sysColors_.find(index); it != sysColors_.end()) return it->second;
+    // The Windows defaults.
+    switch (index) {
+        case 5: return 0xFFFFFFFF;   // window
+        case 8: return 0xFF000000;   // window text
+        case 13: return 0xFF0078D7;  // highlight
+        case 14: return 0xFFFFFFFF;  // highlight text
+        case 15: return 0xFFF0F0F0;  // button face
+        case 27: return 0xFFB9D1EA;  // gradient active caption
+        default: return 0xFF808080;
+    }
+}
+
+int HeadlessPlatform::ShowWindow(Handle window, int command) {
+    record("ShowWindow", {str(window), std::to_string(command)});
+    if (window == ApplicationWindow) {
+        const bool was = applicationVisible_;
+        applicationVisible_ = command != 0;
+        return was ? 1 : 0;
+    }
+    Window& w = windows_.at(window);
+    const bool was = w.visible;
+    w.visible = command != 0;
+    return was ? 1 : 0;
+}
+
+std::int32_t HeadlessPlatform::GetWindowLongA(Handle window, int index) {
+    record("GetWindowLongA", {str(window), std::to_string(index)});
+    return window == ApplicationWindow && index == -20 ? applicationExStyle_ : 0;
+}
+
+std::int32_t HeadlessPlatform::SetWindowLongA(Handle window, int index, std::int32_t value) {
+    record("SetWindowLongA", {str(window), std::to_string(index), std::to_string(value)});
+    if (window != ApplicationWindow || index != -20) return 0;
+    const std::int32_t old = applicationExStyle_;
+    applicationExStyle_ = value;
+    return old;
+}
+
+// --- input ---------------------------------------------------------------------------------
+
+void HeadlessPlatform::press(Handle window, MouseButton button, Point at, ShiftState shift) {
+    windows_.at(window).listener->mousePressed(button, shift, at);
+    runPosted();
+}
+
+void HeadlessPlatform::release(Handle window, MouseButton button, Point at, ShiftState shift) {
+    windows_.at(window).listener->mouseReleased(button, shift, at);
+    runPosted();
+}
+
+void HeadlessPlatform::move(Handle window, Point at, ShiftState shift) {
+    windows_.at(window).listener->mouseMoved(shift, at);
+    runPosted();
+}
+
+void HeadlessPlatform::click(Handle window, Point at) {
+    press(window, MouseButton::Left, at);
+    release(window, MouseButton::Left, at);
+}
+
+void HeadlessPlatform::doubleClick(Handle window, Point at) {
+    click(window, at);
+    press(window, MouseButton::Left, at, DoubleClick);
+    release(window, MouseButton::Left, at);
+}
+
+void HeadlessPlatform::requestClose(Handle window) {
+    windows_.at(window).listener->closeRequested();
+    runPosted();
+}
+
+}  // namespace brivane::platform

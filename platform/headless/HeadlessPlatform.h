@@ -1,0 +1,195 @@
+// The platform tests run on: deterministic and without a window system.
+//  - Virtual time: advance(ms) fires due timers in order.
+//  - Local time, work area, virtual screen and pointer position are set by the test.
+//  - Message boxes are recorded and answered by the test (a handler may advance time while a
+//    box is "open", as a nested message loop would).
+//  - Every system call the program makes by name is recorded with its arguments.
+//  - Text is drawn as simple blocks: each character one cell of (height + 1) / 2 pixels.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace brivane::platform {
+
+class HeadlessPlatform : public Platform {
+public:
+    HeadlessPlatform();
+    ~HeadlessPlatform() override;
+
+    // --- what tests set ------------------------------------------------------------------
+    void advance(int milliseconds);
+    std::int64_t now() const { return now_; }
+    void setLocalTime(const TimeOfDay& time) { localTime_ = time; }
+    void setWorkArea(Rect area);  // announces the change
+    void setVirtualScreen(Rect screen) { virtualScreen_ = screen; }
+    void setCursorPosition(Point p) { cursor_ = p; }
+    void setModuleFileName(const std::string& path) { moduleFileName_ = path; }
+    void setSysColor(int index, Argb color) { sysColors_[index] = color; }
+
+    // --- recorded calls -------------------------------------------------------------------
+    struct Call {
+        std::string name;
+        std::vector<std::string> args;
+        std::string str() const;  // "Name(a, b)"
+        friend bool operator==(const Call&, const Call&) = default;
+    };
+    const std::vector<Call>& calls() const { return calls_; }
+    std::vector<Call> callsNamed(const std::string& name) const;
+    void clearCalls() { calls_.clear(); }
+    void record(std::string name, std::vector<std::string> args);
+
+    // --- message boxes --------------------------------------------------------------------
+    struct Message {
+        std::string text;
+        std::string caption;
+        MessageKind kind = MessageKind::Plain;
+    };
+    const std::vector<Message>& messages() const { return messages_; }
+    void clearMessages() { messages_.clear(); }
+    // Called while a box is open; when it returns, the box is dismissed.
+    std::function<void(const Message&)> onMessageBox;
+    int openMessageBoxes() const { return openBoxes_; }
+
+    // --- windows and native controls as the program left them --------------------------------
+    struct Window {
+        WindowSpec spec;
+        WindowListener* listener = nullptr;
+        Rect bounds;
+        bool visible = false;
+        bool destroyed = false;
+        int raised = 0;
+        Cursor cursor = Cursor::Arrow;
+        std::string hint;
+        Argb background = 0;
+        std::size_t iconImages = 0;
+        int presents = 0;
+        Rect lastPresented;
+    };
+    Window& window(Handle handle) { return windows_.at(handle); }
+    // Live windows, in order of creation.
+    std::vector<Handle> windowHandles() const;
+
+    struct Native {
+        Handle parent = 0;
+        NativeKind kind = NativeKind::ListBox;
+        NativeListener* listener = nullptr;
+        Rect bounds;
+        bool visible = true;
+        NativeStyle style;
+        std::string text;
+        std::vector<std::string> items;
+        int selected = -1;
+        bool destroyed = false;
+    };
+    Native& native(Handle handle) { return natives_.at(handle); }
+
+    // --- input, as the window system would deliver it ----------------------------------------
+    void press(Handle window, MouseButton button, Point at, ShiftState shift = 0);
+    void release(Handle window, MouseButton button, Point at, ShiftState shift = 0);
+    void move(Handle window, Point at, ShiftState shift = 0);
+    void click(Handle window, Point at);        // left press and release
+    void doubleClick(Handle window, Point at);  // press, release, double press, release
+    void requestClose(Handle window);
+
+    bool quitRequested() const { return quit_; }
+    int exitCode() const { return exitCode_; }
+    // Runs the actions posted so far (and those they post).
+    void runPosted();
+
+    // --- Platform ------------------------------------------------------------------------
+    Handle applicationWindow() override { return ApplicationWindow; }
+    void setApplicationTitle(const std::string& title) override { title_ = title; }
+    const std::string& applicationTitle() const { return title_; }
+    int runMessageLoop() override;
+    void quit(int exitCode) override;
+    void post(std::function<void()> action) override;
+
+    Handle createWindow(const WindowSpec& spec, WindowListener* listener) override;
+    void destroyWindow(Handle window) override;
+    void setWindowBounds(Handle window, Rect screenBounds) override;
+    void setWindowVisible(Handle window, bool visible) override;
+    void raiseWindow(Handle window) override;
+    void setWindowIcon(Handle window, const std::vector<IconImage>& images) override;
+    void setWindowBackground(Handle window, Argb color) override;
+    void present(Handle window, ConstPixelView picture, Rect area) override;
+    void setWindowCursor(Handle window, Cursor cursor) override;
+    void setWindowHint(Handle window, const std::string& hint) override;
+
+    Handle createNative(Handle parent, NativeKind kind, NativeListener* listener) override;
+    void destroyNative(Handle control) override;
+    void setNativeBounds(Handle control, Rect clientBounds) override;
+    void setNativeVisible(Handle control, bool visible) override;
+    void setNativeStyle(Handle control, const NativeStyle& style) override;
+    void setNativeText(Handle control, const std::string& text) override;
+    void listInsert(Handle control, int index, const std::string& text) override;
+    void listDelete(Handle control, int index) override;
+    void listClear(Handle control) override;
+    void listSelect(Handle control, int index) override;
+
+    Handle startTimer(int intervalMs, std::function<void()> tick) override;
+    void killTimer(Handle timer) override;
+    // Intervals of the running timers.
+    std::vector<int> runningTimerIntervals() const;
+
+    Rect workArea() override { return workArea_; }
+    Rect virtualScreen() override { return virtualScreen_; }
+    void onWorkAreaChanged(std::function<void()> handler) override;
+    Point cursorPosition() override { return cursor_; }
+
+    void messageBox(const std::string& text, const std::string& caption,
+                    MessageKind kind) override;
+
+    Size measureText(const FontSpec& font, const std::string& utf8) override;
+    void drawText(PixelView target, Rect clip, Point origin, const FontSpec& font, Argb color,
+                  const std::string& utf8) override;
+
+    std::string moduleFileName() override { return moduleFileName_; }
+    Argb sysColor(int index) override;
+    TimeOfDay localTime() override { return localTime_; }
+
+    int ShowWindow(Handle window, int command) override;
+    std::int32_t GetWindowLongA(Handle window, int index) override;
+    std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) override;
+
+    static constexpr Handle ApplicationWindow = 1;
+
+private:
+    struct RunningTimer {
+        int interval = 0;
+        std::int64_t due = 0;
+        std::uint64_t order = 0;
+        std::function<void()> tick;
+    };
+
+    Handle nextHandle_ = 100;
+    std::int64_t now_ = 0;
+    std::uint64_t timerOrder_ = 0;
+    std::map<Handle, RunningTimer> timers_;
+    std::map<Handle, Window> windows_;
+    std::map<Handle, Native> natives_;
+    std::vector<Call> calls_;
+    std::vector<Message> messages_;
+    std::deque<std::function<void()>> posted_;
+    std::function<void()> workAreaChanged_;
+    TimeOfDay localTime_;
+    Rect workArea_{0, 0, 1280, 760};
+    Rect virtualScreen_{0, 0, 1280, 800};
+    Point cursor_;
+    std::string moduleFileName_ = "/opt/brivane/brivane";
+    std::string title_;
+    std::map<int, Argb> sysColors_;
+    std::int32_t applicationExStyle_ = 0x00040000;  // WS_EX_APPWINDOW
+    bool applicationVisible_ = true;
+    int openBoxes_ = 0;
+    bool quit_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace brivane::platform

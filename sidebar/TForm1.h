@@ -1,0 +1,101 @@
+// The sidebar window: a borderless strip, 122 pixels wide, against the right edge of the work
+// area. Its widgets are declared in definition order, which is also the order they are painted
+// in (each over those before it); the edit box and the list boxes lie above them all.
+#pragma once
+
+#include <string>
+
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/NativeControls.h"
+#include "ui/OpenDialog.h"
+#include "ui/PopupMenu.h"
+#include "ui/Timer.h"
+
+namespace brivane {
+
+class TForm1 : public ui::Form {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // --- widgets, in definition order ------------------------------------------------------
+    ui::Image pan{*this, "pan"};
+    ui::Image ceasimg{*this, "ceasimg"};
+    ui::Image slideimg{*this, "slideimg"};
+    ui::Image shortcutsimg{*this, "shortcutsimg"};
+    ui::Label path{*this, "path"};
+    ui::Label lolevel{*this, "lolevel"};
+    ui::Image imagine{*this, "imagine"};
+    ui::Image Image1{*this, "Image1"};
+    ui::Image Play{*this, "Play"};
+    ui::Image Open{*this, "Open"};
+    ui::Image btnStop{*this, "btnStop"};
+    ui::Image btnPause{*this, "btnPause"};
+    ui::Label pnlDisplay{*this, "pnlDisplay"};
+    ui::Label Label3{*this, "Label3"};
+    ui::Image Image3{*this, "Image3"};
+    ui::Image Image4{*this, "Image4"};
+    ui::Image Image6{*this, "Image6"};
+    ui::Image remove{*this, "remove"};
+    ui::Image go{*this, "go"};
+    ui::Image Image7{*this, "Image7"};
+    ui::Image Image5{*this, "Image5"};
+    ui::Image Image8{*this, "Image8"};
+    ui::Image Image2{*this, "Image2"};
+    ui::Image prev{*this, "prev"};
+    ui::Image next{*this, "next"};
+    ui::Image Image9{*this, "Image9"};
+    ui::Label Label1{*this, "Label1"};
+    ui::Label Label2{*this, "Label2"};
+    ui::Edit Edit1{*this, "Edit1"};
+    ui::ListBox ListBox1{*this, "ListBox1"};
+    ui::ListBox ListBox2{*this, "ListBox2"};
+
+    // --- components without a visible form --------------------------------------------------
+    ui::Timer Timer1{8000};
+    ui::Timer Timer2{1000};
+    ui::Timer Timer3{1000};
+    ui::Timer Timer4{1000};
+    ui::OpenDialog opendlgsong;
+    ui::PopupMenu PopupMenu1;
+
+    // --- start-up and shutdown ----------------------------------------------------------------
+    void FormCreate();
+    void FormClose(ui::CloseAction& action);
+    void FormDestroy();
+
+    // --- pressed-button feedback --------------------------------------------------------------
+    void PlayMouseDown(const ui::MouseEvent&);
+    void PlayMouseUp(const ui::MouseEvent&);
+    void OpenMouseDown(const ui::MouseEvent&);
+    void OpenMouseUp(const ui::MouseEvent&);
+    void btnStopMouseDown(const ui::MouseEvent&);
+    void btnStopMouseUp(const ui::MouseEvent&);
+    void btnPauseMouseDown(const ui::MouseEvent&);
+    void btnPauseMouseUp(const ui::MouseEvent&);
+    void removeMouseDown(const ui::MouseEvent&);
+    void removeMouseUp(const ui::MouseEvent&);
+    void goMouseDown(const ui::MouseEvent&);
+    void goMouseUp(const ui::MouseEvent&);
+    void prevMouseDown(const ui::MouseEvent&);
+    void prevMouseUp(const ui::MouseEvent&);
+    void nextMouseDown(const ui::MouseEvent&);
+    void nextMouseUp(const ui::MouseEvent&);
+
+private:
+    void defineWindow();
+    void bindHandlers();
+    // Start-up steps after the skin is loaded: each is reported on its own when it fails, and
+    // the ones after it still run.
+    void runLateStartupStep(const std::function<void()>& step);
+};
+
+// The sidebar window, the application's main window.
+extern TForm1* Form1;
+
+// The executable's folder, with a trailing separator; set during start-up.
+extern std::string AppDir;
+
+}  // namespace brivane

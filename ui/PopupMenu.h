@@ -1,0 +1,22 @@
+// A pop-up menu: its items, top to bottom. A separator is an item with the caption "-".
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace brivane::ui {
+
+struct MenuItem {
+    std::string name;
+    std::string caption;
+    std::function<void()> onClick;
+    bool separator() const { return caption == "-"; }
+};
+
+class PopupMenu {
+public:
+    std::vector<MenuItem> items;
+};
+
+}  // namespace brivane::ui
