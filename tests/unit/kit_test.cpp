@@ -295,14 +295,14 @@ TEST_F(KitTest, AnErrorEscapingAHandlerIsReportedAndTheRestOfItSkipped) {
     app.setTitle("Brivane");
     bool rest = false, nextEvent = false;
     app.dispatch([&] {
-        throw std::runtime_error("Cannot open file \"x.bmp\"");
+        throw std::runtime_error("Cannot open file x.bmp");
         rest = true;
     });
     app.dispatch([&] { nextEvent = true; });
     EXPECT_FALSE(rest);
     EXPECT_TRUE(nextEvent);
     ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].text, "Cannot open file \"x.bmp\".");
+    EXPECT_EQ(platform.messages()[0].text, "Cannot open file x.bmp.");
     EXPECT_EQ(platform.messages()[0].caption, "Brivane");
     EXPECT_EQ(platform.messages()[0].kind, platform::MessageKind::Error);
 }
