@@ -1,0 +1,44 @@
+// Fonts asked for by face name and pixel height, resolved to what this machine has.
+//
+// Tahoma: the installed Tahoma if there is one, else the free Tahoma-compatible faces that
+// Wine ships (loaded from their files), else DejaVu Sans. Verdana: the installed Verdana, else
+// DejaVu Sans. Any other face: itself when installed, else DejaVu Sans.
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "platform/platform.h"
+
+namespace brivane::platform::qt {
+
+class FontBook {
+public:
+    // The font for `spec`, pixel-sized (so 96 dpi sizes hold on any screen). Cached.
+    const QFont& font(const FontSpec& spec);
+    const QFontMetrics& metrics(const FontSpec& spec);
+
+    // The family a face name resolves to.
+    QString family(const std::string& name);
+
+private:
+    struct Entry {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    using Key = std::tuple<std::string, int, bool, bool>;
+
+    Entry& entry(const FontSpec& spec);
+    QString tahoma();
+
+    std::map<Key, Entry> cache_;
+    std::map<std::string, QString> families_;
+    std::optional<QString> tahoma_;
+};
+
+}  // namespace brivane::platform::qt

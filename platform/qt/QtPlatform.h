@@ -1,0 +1,120 @@
+// The Linux desktop platform: Qt 6 Widgets for windows, native controls, timers, message boxes,
+// screens and text; on X11 a few window-manager hints of our own.
+#pragma once
+
+#include <QApplication>
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/qt/FontBook.h"
+
+namespace brivane::platform::qt {
+
+class ListBoxControl;
+class TopWindow;
+class X11Desktop;
+
+class QtPlatform final : public Platform {
+public:
+    // Constructs the QApplication; `argc` and `argv` go to it unchanged.
+    QtPlatform(int argc, char** argv);
+    ~QtPlatform() override;
+
+    Handle applicationWindow() override;
+    void setApplicationTitle(const std::string& title) override;
+    int runMessageLoop() override;
+    void quit(int exitCode) override;
+    void post(std::function<void()> action) override;
+
+    Handle createWindow(const WindowSpec& spec, WindowListener* listener) override;
+    void destroyWindow(Handle window) override;
+    void setWindowBounds(Handle window, Rect screenBounds) override;
+    void setWindowVisible(Handle window, bool visible) override;
+    void raiseWindow(Handle window) override;
+    void setWindowIcon(Handle window, const std::vector<IconImage>& images) override;
+    void setWindowBackground(Handle window, Argb color) override;
+    void present(Handle window, ConstPixelView picture, Rect area) override;
+    void setWindowCursor(Handle window, Cursor cursor) override;
+    void setWindowHint(Handle window, const std::string& hint) override;
+
+    Handle createNative(Handle parent, NativeKind kind, NativeListener* listener) override;
+    void destroyNative(Handle control) override;
+    void setNativeBounds(Handle control, Rect clientBounds) override;
+    void setNativeVisible(Handle control, bool visible) override;
+    void setNativeStyle(Handle control, const NativeStyle& style) override;
+    void setNativeText(Handle control, const std::string& text) override;
+    void listInsert(Handle control, int index, const std::string& text) override;
+    void listDelete(Handle control, int index) override;
+    void listClear(Handle control) override;
+    void listSelect(Handle control, int index) override;
+
+    Handle startTimer(int intervalMs, std::function<void()> tick) override;
+    void killTimer(Handle timer) override;
+
+    Rect workArea() override;
+    Rect virtualScreen() override;
+    void onWorkAreaChanged(std::function<void()> handler) override;
+    Point cursorPosition() override;
+
+    void messageBox(const std::string& text, const std::string& caption, MessageKind kind) override;
+
+    Size measureText(const FontSpec& font, const std::string& utf8) override;
+    void drawText(PixelView target, Rect clip, Point origin, const FontSpec& font, Argb color,
+                  const std::string& utf8) override;
+
+    std::string moduleFileName() override;
+    Argb sysColor(int index) override;
+    TimeOfDay localTime() override;
+
+    int ShowWindow(Handle window, int command) override;
+    std::int32_t GetWindowLongA(Handle window, int index) override;
+    std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) override;
+
+private:
+    struct Native {
+        NativeKind kind;
+        QPointer<QWidget> widget;
+        int tabOrder = 0;
+    };
+
+    TopWindow* window(Handle handle);
+    Native* native(Handle handle);
+    ListBoxControl* list(Handle handle);
+    Handle nextHandle();
+    void watchScreens();
+    void workAreaMaybeChanged();
+    void orderTabs(QWidget* parent);
+
+    int argc_;  // QApplication keeps a reference to it for its whole life
+    std::unique_ptr<QApplication> app_;
+    std::unique_ptr<X11Desktop> x11_;  // null when not on X11
+    FontBook fonts_;
+    QObject timerOwner_;
+    Handle lastHandle_ = 0x100;
+    std::map<Handle, QPointer<TopWindow>> windows_;
+    std::map<Handle, Native> natives_;
+    std::map<Handle, QTimer*> timers_;
+    std::vector<std::function<void()>> workAreaHandlers_;
+    Rect lastWorkArea_;
+    QIcon icon_;
+
+    // The model of the application window (Linux has no hidden owner window).
+    Handle applicationWindow_ = 0;
+    bool applicationWindowVisible_ = true;
+    std::map<Handle, std::int32_t> extendedStyles_;
+    std::string applicationTitle_;
+
+    bool quitHandled_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace brivane::platform::qt
