@@ -3,6 +3,7 @@
 // in (each over those before it); the edit box and the list boxes lie above them all.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "ui/Form.h"
@@ -83,6 +84,31 @@ public:
     void prevMouseUp(const ui::MouseEvent&);
     void nextMouseDown(const ui::MouseEvent&);
     void nextMouseUp(const ui::MouseEvent&);
+
+    // --- the music player: playlist, playback, title strip (player/) -------------------------
+    void OpenClick();
+    void removeClick();
+    void ListBox1KeyDown(int& key, ui::ShiftState shift);
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void PlayClick();
+    void btnPauseClick();
+    void btnStopClick();
+    void prevClick();
+    void nextClick();
+    void Timer3Timer();
+    void pnlDisplayClick();
+
+protected:
+    void windowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+private:
+    // --- the music player's own operations (player/) -----------------------------------------
+    void AddSong(const std::string& FileName);
+    void RemoveSong();
+    void PlaySong(int Index);
+    void WMDropFiles(std::uintptr_t drop);  // message 0x0233, the drop handle
+    void initAudioOutput();                 // start-up step 11
 
 private:
     void defineWindow();
