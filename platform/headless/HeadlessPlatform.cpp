@@ -35,6 +35,7 @@ HeadlessPlatform::HeadlessPlatform() { setCurrent(this); }
 HeadlessPlatform::~HeadlessPlatform() { setCurrent(nullptr); }
 
 void HeadlessPlatform::record(std::string name, std::vector<std::string> args) {
+    if (!recording) return;
     calls_.push_back({std::move(name), std::move(args)});
 }
 

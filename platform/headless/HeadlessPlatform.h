@@ -49,6 +49,8 @@ public:
     std::vector<Call> callsNamed(const std::string& name) const;
     void clearCalls() { calls_.clear(); }
     void record(std::string name, std::vector<std::string> args);
+    // Benchmarks turn recording off, so that it is not measured with the program.
+    bool recording = true;
 
     // --- message boxes --------------------------------------------------------------------
     struct Message {
@@ -89,7 +91,7 @@ public:
         bool visible = true;
         NativeStyle style;
         std::string text;
-        std::vector<std::string> items;
+        std::deque<std::string> items;  // the list box's lines, as the kit left them
         int selected = -1;
         bool destroyed = false;
     };
