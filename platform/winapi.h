@@ -87,8 +87,8 @@ inline HCONV DdeConnect(DWORD instance, HSZ service, HSZ topic, const CONVCONTEX
 inline HDDEDATA DdeClientTransaction(const std::uint8_t* data, DWORD length, HCONV conversation,
                                      HSZ item, UINT format, UINT type, DWORD timeout,
                                      DWORD* result) {
-    return platform::current().DdeClientTransaction(data, length, conversation, item, format,
-                                                    type, timeout, result);
+    return platform::current().DdeClientTransaction(data, length, conversation, item, format, type,
+                                                    timeout, result);
 }
 inline BOOL DdeDisconnect(HCONV conversation) {
     return platform::current().DdeDisconnect(conversation);

@@ -38,9 +38,8 @@ void showSlide(ui::Image& imagine, const std::string& file) {
         ui::Application::instance().showException(error);
         return;
     }
-    imagine.changePicture([](ui::Bitmap& picture) {
-        picture.setPixelFormat(ui::PixelFormat::Bits24);
-    });
+    imagine.changePicture(
+        [](ui::Bitmap& picture) { picture.setPixelFormat(ui::PixelFormat::Bits24); });
 }
 
 }  // namespace

@@ -373,8 +373,8 @@ int HeadlessPlatform::DdeUninitialize(std::uint32_t instance) {
 
 Handle HeadlessPlatform::DdeCreateStringHandleA(std::uint32_t instance, const char* text,
                                                 int codePage) {
-    record("DdeCreateStringHandleA", {std::to_string(instance), quoted(text),
-                                      std::to_string(codePage)});
+    record("DdeCreateStringHandleA",
+           {std::to_string(instance), quoted(text), std::to_string(codePage)});
     if (!ddeInstances_.contains(instance) || text == nullptr) return 0;
     const Handle h = nextHandle_++;
     ddeStrings_[h] = text;
@@ -393,8 +393,8 @@ Handle HeadlessPlatform::DdeConnect(std::uint32_t instance, Handle service, Hand
     if (!ddeServerRunning_ || !ddeInstances_.contains(instance)) return 0;
     const auto s = ddeStrings_.find(service);
     const auto t = ddeStrings_.find(topic);
-    if (s == ddeStrings_.end() || t == ddeStrings_.end() ||
-        !sameText(s->second, "Folders") || !sameText(t->second, "AppProperties"))
+    if (s == ddeStrings_.end() || t == ddeStrings_.end() || !sameText(s->second, "Folders") ||
+        !sameText(t->second, "AppProperties"))
         return 0;
     const Handle h = nextHandle_++;
     ddeConversations_[h] = "conv" + std::to_string(++ddeConnections_);

@@ -183,14 +183,13 @@ public:
     unsigned DdeInitializeA(std::uint32_t* instance, DdeCallback callback, std::uint32_t command,
                             std::uint32_t reserved) override;
     int DdeUninitialize(std::uint32_t instance) override;
-    Handle DdeCreateStringHandleA(std::uint32_t instance, const char* text,
-                                  int codePage) override;
+    Handle DdeCreateStringHandleA(std::uint32_t instance, const char* text, int codePage) override;
     int DdeFreeStringHandle(std::uint32_t instance, Handle hsz) override;
     Handle DdeConnect(std::uint32_t instance, Handle service, Handle topic,
                       const void* context) override;
-    Handle DdeClientTransaction(const std::uint8_t* data, std::uint32_t length,
-                                Handle conversation, Handle item, unsigned format, unsigned type,
-                                std::uint32_t timeout, std::uint32_t* result) override;
+    Handle DdeClientTransaction(const std::uint8_t* data, std::uint32_t length, Handle conversation,
+                                Handle item, unsigned format, unsigned type, std::uint32_t timeout,
+                                std::uint32_t* result) override;
     int DdeDisconnect(Handle conversation) override;
 
     static constexpr Handle ApplicationWindow = 1;

@@ -130,11 +130,11 @@ Environment Environment::fromProcess() {
     }
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     env.configHome = configHome != nullptr && configHome[0] == '/' ? std::string(configHome)
-                                                                    : env.home + "/.config";
+                                                                   : env.home + "/.config";
     env.configDirs = absoluteFolders(std::getenv("XDG_CONFIG_DIRS"), "/etc/xdg");
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     env.dataHome = dataHome != nullptr && dataHome[0] == '/' ? std::string(dataHome)
-                                                              : env.home + "/.local/share";
+                                                             : env.home + "/.local/share";
     env.dataDirs = absoluteFolders(std::getenv("XDG_DATA_DIRS"), "/usr/local/share:/usr/share");
     if (const char* desktops = std::getenv("XDG_CURRENT_DESKTOP"); desktops != nullptr)
         for (const std::string& d : split(desktops, ':'))
@@ -257,12 +257,23 @@ Argv parseDesktopExec(const std::string& exec, const std::string& name, const st
             continue;
         }
         switch (const char next = exec[++i]) {
-            case 's': text += ' '; break;
-            case 'n': text += '\n'; break;
-            case 't': text += '\t'; break;
-            case 'r': text += '\r'; break;
-            case '\\': text += '\\'; break;
-            default: text += '\\', text += next;
+            case 's':
+                text += ' ';
+                break;
+            case 'n':
+                text += '\n';
+                break;
+            case 't':
+                text += '\t';
+                break;
+            case 'r':
+                text += '\r';
+                break;
+            case '\\':
+                text += '\\';
+                break;
+            default:
+                text += '\\', text += next;
         }
     }
 
@@ -302,11 +313,20 @@ Argv parseDesktopExec(const std::string& exec, const std::string& name, const st
         } else if (c == '%' && i + 1 < text.size()) {
             inArgument = true;
             switch (text[++i]) {
-                case '%': current += '%', literal = true; break;
-                case 'c': current += name, literal = true; break;
-                case 'k': current += entryFile, literal = true; break;
-                case 'i': iconCode = true; break;
-                default: break;  // %f %F %u %U %d %D %n %N %v %m: no files, so nothing
+                case '%':
+                    current += '%', literal = true;
+                    break;
+                case 'c':
+                    current += name, literal = true;
+                    break;
+                case 'k':
+                    current += entryFile, literal = true;
+                    break;
+                case 'i':
+                    iconCode = true;
+                    break;
+                default:
+                    break;  // %f %F %u %U %d %D %n %N %v %m: no files, so nothing
             }
         } else {
             current += c;
@@ -394,7 +414,8 @@ std::optional<Launch> launchFor(const ShellMapping& mapping, const Environment& 
         const auto program = findProgram(std::string(candidate.front()), env);
         if (!program) continue;
         Argv argv;
-        for (std::string_view part : candidate) argv.push_back(replaceAll(std::string(part), "{home}", env.home));
+        for (std::string_view part : candidate)
+            argv.push_back(replaceAll(std::string(part), "{home}", env.home));
         return Launch{*program, argv};
     }
     return std::nullopt;
@@ -407,20 +428,25 @@ namespace {
 // File systems that hold no trash of the user's, or whose folders may take long to look at
 // (network and on-demand mounts).
 const std::set<std::string, std::less<>> SkippedFileSystems = {
-    "proc",      "sysfs",      "devtmpfs",  "devpts",       "cgroup",      "cgroup2",
-    "securityfs", "pstore",    "debugfs",   "tracefs",      "bpf",         "mqueue",
-    "hugetlbfs", "configfs",   "fusectl",   "autofs",       "binfmt_misc", "efivarfs",
-    "rpc_pipefs", "nsfs",      "nfs",       "nfs4",         "cifs",        "smb3",
-    "smbfs",     "ncpfs",      "afs",       "ceph",         "glusterfs",   "9p",
-    "fuse.sshfs", "fuse.gvfsd-fuse", "fuse.rclone", "davfs", "fuse.portal"};
+    "proc",        "sysfs",    "devtmpfs",   "devpts",
+    "cgroup",      "cgroup2",  "securityfs", "pstore",
+    "debugfs",     "tracefs",  "bpf",        "mqueue",
+    "hugetlbfs",   "configfs", "fusectl",    "autofs",
+    "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs",
+    "nfs",         "nfs4",     "cifs",       "smb3",
+    "smbfs",       "ncpfs",    "afs",        "ceph",
+    "glusterfs",   "9p",       "fuse.sshfs", "fuse.gvfsd-fuse",
+    "fuse.rclone", "davfs",    "fuse.portal"};
 
 // A field of /proc/self/mounts: blanks, tabs, newlines and backslashes come as \ooo.
 std::string unescapeMountField(std::string_view field) {
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
         if (field[i] == '\\' && i + 3 < field.size() && std::isdigit((unsigned char)field[i + 1]) &&
-            std::isdigit((unsigned char)field[i + 2]) && std::isdigit((unsigned char)field[i + 3])) {
-            out += char((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+            std::isdigit((unsigned char)field[i + 2]) &&
+            std::isdigit((unsigned char)field[i + 3])) {
+            out +=
+                char((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
             i += 3;
         } else {
             out += field[i];
@@ -495,15 +521,16 @@ bool hasScheme(std::string_view text) {
 
 bool looksLikeAddress(std::string_view text) {
     static const std::set<std::string, std::less<>> domains = {
-        "com", "org", "net", "edu", "gov", "mil", "int", "info", "biz", "name", "pro", "io",
-        "co",  "me",  "tv",  "app", "dev", "ai",  "xyz", "online", "site", "tech", "store",
-        "blog", "eu", "uk", "de",  "fr",  "nl",  "be",  "ch",  "at",  "it",  "es",  "pt", "se",
-        "no",  "dk",  "fi",  "ie",  "cz",  "sk",  "hu",  "ro",  "gr",  "ru",  "ua",  "jp",
-        "cn",  "kr",  "tw",  "hk",  "sg",  "au",  "nz",  "ca",  "us",  "mx",  "br",  "ar",
-        "cl",  "za",  "il",  "tr"};
+        "com",   "org",  "net", "edu", "gov", "mil", "int", "info", "biz",    "name", "pro",
+        "io",    "co",   "me",  "tv",  "app", "dev", "ai",  "xyz",  "online", "site", "tech",
+        "store", "blog", "eu",  "uk",  "de",  "fr",  "nl",  "be",   "ch",     "at",   "it",
+        "es",    "pt",   "se",  "no",  "dk",  "fi",  "ie",  "cz",   "sk",     "hu",   "ro",
+        "gr",    "ru",   "ua",  "jp",  "cn",  "kr",  "tw",  "hk",   "sg",     "au",   "nz",
+        "ca",    "us",   "mx",  "br",  "ar",  "cl",  "za",  "il",   "tr"};
     if (text.empty()) return false;
     for (char c : text)
-        if (std::isspace(static_cast<unsigned char>(c)) || std::iscntrl(static_cast<unsigned char>(c)))
+        if (std::isspace(static_cast<unsigned char>(c)) ||
+            std::iscntrl(static_cast<unsigned char>(c)))
             return false;
     const auto hostEnd = std::min(text.find_first_of(":/?#"), text.size());
     const std::string_view host = text.substr(0, hostEnd);
@@ -511,8 +538,9 @@ bool looksLikeAddress(std::string_view text) {
     if (rest.starts_with(':')) {
         const auto portEnd = std::min(rest.find_first_of("/?#"), rest.size());
         const std::string_view port = rest.substr(1, portEnd - 1);
-        if (port.empty() || port.size() > 5 ||
-            !std::all_of(port.begin(), port.end(), [](char c) { return std::isdigit((unsigned char)c); }))
+        if (port.empty() || port.size() > 5 || !std::all_of(port.begin(), port.end(), [](char c) {
+                return std::isdigit((unsigned char)c);
+            }))
             return false;
     }
     if (sameText(host, "localhost")) return true;
@@ -524,10 +552,13 @@ bool looksLikeAddress(std::string_view text) {
             if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') return false;
     }
     if (sameText(labels.front(), "www")) return true;
-    const bool numeric = labels.size() == 4 && std::all_of(labels.begin(), labels.end(), [](const std::string& l) {
-        return l.size() <= 3 && std::all_of(l.begin(), l.end(), [](char c) { return std::isdigit((unsigned char)c); }) &&
-               std::stoi(l) <= 255;
-    });
+    const bool numeric =
+        labels.size() == 4 && std::all_of(labels.begin(), labels.end(), [](const std::string& l) {
+            return l.size() <= 3 &&
+                   std::all_of(l.begin(), l.end(),
+                               [](char c) { return std::isdigit((unsigned char)c); }) &&
+                   std::stoi(l) <= 255;
+        });
     return numeric || domains.contains(lower(labels.back()));
 }
 
@@ -563,17 +594,25 @@ OpenPlan planOpen(const std::string& text, const Environment& env, const std::st
         return Launch{*opener, {"xdg-open", what}};
     };
     switch (plan.kind) {
-        case OpenKind::Empty: plan.launch = open(env.home); break;
+        case OpenKind::Empty:
+            plan.launch = open(env.home);
+            break;
         case OpenKind::WindowsName:
             plan.launch = launchFor(*findMapping(Via::ShellExecute, text), env);
             break;
         case OpenKind::ExistingPath:
             plan.launch = open(inFolder(expandHome(text, env.home), directory));
             break;
-        case OpenKind::AddressWithoutScheme: plan.launch = open("http://" + text); break;
-        case OpenKind::Program: plan.launch = Launch{*findProgram(text, env), {text}}; break;
+        case OpenKind::AddressWithoutScheme:
+            plan.launch = open("http://" + text);
+            break;
+        case OpenKind::Program:
+            plan.launch = Launch{*findProgram(text, env), {text}};
+            break;
         case OpenKind::Address:
-        case OpenKind::Other: plan.launch = open(text); break;
+        case OpenKind::Other:
+            plan.launch = open(text);
+            break;
     }
     return plan;
 }
@@ -731,7 +770,8 @@ Handle DesktopShell::ddeClientTransaction(const std::uint8_t* data, std::uint32_
          open = text.find('[', open + 1)) {
         const auto end = text.find_first_of("(]", open);
         if (end == std::string::npos) break;
-        if (const ShellMapping* row = findMapping(Via::Dde, trim(text.substr(open + 1, end - open - 1)))) {
+        if (const ShellMapping* row =
+                findMapping(Via::Dde, trim(text.substr(open + 1, end - open - 1)))) {
             start(launchFor(*row, env_));
             understood = true;
         }

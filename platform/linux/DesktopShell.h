@@ -185,8 +185,8 @@ public:
     Handle ddeCreateStringHandle(std::uint32_t instance, const char* text);
     int ddeFreeStringHandle(std::uint32_t instance, Handle hsz);
     Handle ddeConnect(std::uint32_t instance, Handle service, Handle topic);
-    Handle ddeClientTransaction(const std::uint8_t* data, std::uint32_t length,
-                                Handle conversation, unsigned format, unsigned type);
+    Handle ddeClientTransaction(const std::uint8_t* data, std::uint32_t length, Handle conversation,
+                                unsigned format, unsigned type);
     int ddeDisconnect(Handle conversation);
 
 private:

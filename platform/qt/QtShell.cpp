@@ -45,14 +45,13 @@ int QtPlatform::DdeFreeStringHandle(std::uint32_t instance, Handle hsz) {
     return shell().ddeFreeStringHandle(instance, hsz);
 }
 
-Handle QtPlatform::DdeConnect(std::uint32_t instance, Handle service, Handle topic,
-                              const void*) {
+Handle QtPlatform::DdeConnect(std::uint32_t instance, Handle service, Handle topic, const void*) {
     return shell().ddeConnect(instance, service, topic);
 }
 
 Handle QtPlatform::DdeClientTransaction(const std::uint8_t* data, std::uint32_t length,
-                                        Handle conversation, Handle, unsigned format,
-                                        unsigned type, std::uint32_t, std::uint32_t* result) {
+                                        Handle conversation, Handle, unsigned format, unsigned type,
+                                        std::uint32_t, std::uint32_t* result) {
     const Handle answer = shell().ddeClientTransaction(data, length, conversation, format, type);
     if (result != nullptr) *result = answer != 0 ? 1 : 0;
     return answer;

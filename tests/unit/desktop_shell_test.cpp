@@ -3,8 +3,6 @@
 // makes of a text, the DDE file search, and one real detached start without a shell.
 #ifdef __linux__
 
-#include "platform/linux/DesktopShell.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -17,6 +15,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "platform/linux/DesktopShell.h"
 
 namespace brivane::platform::desktop {
 namespace {
@@ -95,26 +95,58 @@ struct MappingCase {
 TEST_F(DesktopShellTest, EachWindowsNameStartsTheFirstInstalledStandIn) {
     const std::string home = env.home;
     const std::vector<MappingCase> cases = {
-        {"calculator, first of the list installed", {"xcalc", "galculator"}, Call::ShellExecute,
-         "CALC", {"galculator"}, 42},
+        {"calculator, first of the list installed",
+         {"xcalc", "galculator"},
+         Call::ShellExecute,
+         "CALC",
+         {"galculator"},
+         42},
         {"calculator, nothing installed", {"bc"}, Call::ShellExecute, "CALC", {}, 31},
         {"text editor", {"leafpad", "mousepad"}, Call::ShellExecute, "NOTEPAD", {"mousepad"}, 42},
-        {"the name in any case, with .exe", {"gedit"}, Call::ShellExecute, "notepad.exe",
-         {"gedit"}, 42},
-        {"media player with its option", {"mpv"}, Call::ShellExecute, "WMPLAYER",
-         {"mpv", "--player-operation-mode=pseudo-gui"}, 42},
-        {"Add/Remove programs", {"synaptic-pkexec", "plasma-discover"}, Call::WinExec,
-         "rundll32.exe shell32.dll,Control_RunDLL appwiz.cpl", {"plasma-discover"}, 33},
-        {"Add/Remove programs, no software manager", {}, Call::WinExec,
-         "rundll32.exe shell32.dll,Control_RunDLL appwiz.cpl", {}, 2},
-        {"explorer.exe: the file manager on the home folder", {"xdg-open"}, Call::WinExec,
-         "explorer.exe", {"xdg-open", home}, 33},
+        {"the name in any case, with .exe",
+         {"gedit"},
+         Call::ShellExecute,
+         "notepad.exe",
+         {"gedit"},
+         42},
+        {"media player with its option",
+         {"mpv"},
+         Call::ShellExecute,
+         "WMPLAYER",
+         {"mpv", "--player-operation-mode=pseudo-gui"},
+         42},
+        {"Add/Remove programs",
+         {"synaptic-pkexec", "plasma-discover"},
+         Call::WinExec,
+         "rundll32.exe shell32.dll,Control_RunDLL appwiz.cpl",
+         {"plasma-discover"},
+         33},
+        {"Add/Remove programs, no software manager",
+         {},
+         Call::WinExec,
+         "rundll32.exe shell32.dll,Control_RunDLL appwiz.cpl",
+         {},
+         2},
+        {"explorer.exe: the file manager on the home folder",
+         {"xdg-open"},
+         Call::WinExec,
+         "explorer.exe",
+         {"xdg-open", home},
+         33},
         {"another command line", {"xdg-open", "notepad"}, Call::WinExec, "notepad.exe", {}, 2},
         {"file search tool", {"kfind", "xdg-open"}, Call::FindFolder, "", {"kfind", home}, 1},
-        {"file search by option", {"gnome-search-tool"}, Call::FindFolder, "",
-         {"gnome-search-tool", "--path=" + home}, 1},
-        {"no search tool: the file manager", {"xdg-open"}, Call::FindFolder, "",
-         {"xdg-open", home}, 1},
+        {"file search by option",
+         {"gnome-search-tool"},
+         Call::FindFolder,
+         "",
+         {"gnome-search-tool", "--path=" + home},
+         1},
+        {"no search tool: the file manager",
+         {"xdg-open"},
+         Call::FindFolder,
+         "",
+         {"xdg-open", home},
+         1},
     };
     for (const MappingCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -125,19 +157,22 @@ TEST_F(DesktopShellTest, EachWindowsNameStartsTheFirstInstalledStandIn) {
         DesktopShell s = shell();
         long result = 0;
         switch (c.call) {
-            case Call::WinExec: result = long(s.winExec(c.name, 1)); break;
+            case Call::WinExec:
+                result = long(s.winExec(c.name, 1));
+                break;
             case Call::ShellExecute:
                 result = long(s.shellExecute("open", c.name, nullptr, nullptr, 1));
                 break;
             case Call::FindFolder: {
                 std::uint32_t instance = 0;
                 s.ddeInitialize(&instance, 0);
-                const Handle conv = s.ddeConnect(instance, s.ddeCreateStringHandle(instance, "Folders"),
-                                                 s.ddeCreateStringHandle(instance, "AppProperties"));
+                const Handle conv =
+                    s.ddeConnect(instance, s.ddeCreateStringHandle(instance, "Folders"),
+                                 s.ddeCreateStringHandle(instance, "AppProperties"));
                 const std::string command = "[FindFolder(, C:\\Users)]";
-                result = long(s.ddeClientTransaction(
-                    reinterpret_cast<const std::uint8_t*>(command.c_str()),
-                    std::uint32_t(command.size() + 1), conv, 1, 0x4050));
+                result = long(
+                    s.ddeClientTransaction(reinterpret_cast<const std::uint8_t*>(command.c_str()),
+                                           std::uint32_t(command.size() + 1), conv, 1, 0x4050));
                 break;
             }
         }
@@ -172,8 +207,8 @@ TEST_F(DesktopShellTest, TheDesktopsDefaultApplicationComesBeforeTheList) {
     DesktopShell s = shell();
     s.shellExecute("open", "NOTEPAD", nullptr, nullptr, 1);
     s.shellExecute("open", "WMPLAYER", nullptr, nullptr, 1);
-    EXPECT_EQ(startedArgv(), (std::vector<Argv>{{"myedit", "--new-window"},
-                                                {"tune", "--title=Tune"}}));
+    EXPECT_EQ(startedArgv(),
+              (std::vector<Argv>{{"myedit", "--new-window"}, {"tune", "--title=Tune"}}));
 
     // The current desktop's own list comes before the user's general one.
     env.desktops = {"xfce"};
@@ -225,10 +260,12 @@ TEST_F(DesktopShellTest, OpenHandsEachTextToWhatAUserExpects) {
         {"~/Music", OpenKind::ExistingPath, {"xdg-open", home + "/Music"}},
         {"notes.txt", OpenKind::ExistingPath, {"xdg-open", home + "/notes.txt"}},
         {"https://example.org/a?b=c", OpenKind::Address, {"xdg-open", "https://example.org/a?b=c"}},
-        {"mailto:someone@example.org", OpenKind::Address,
+        {"mailto:someone@example.org",
+         OpenKind::Address,
          {"xdg-open", "mailto:someone@example.org"}},
         {"www.example.org", OpenKind::AddressWithoutScheme, {"xdg-open", "http://www.example.org"}},
-        {"example.org/page", OpenKind::AddressWithoutScheme,
+        {"example.org/page",
+         OpenKind::AddressWithoutScheme,
          {"xdg-open", "http://example.org/page"}},
         {"localhost:8080", OpenKind::AddressWithoutScheme, {"xdg-open", "http://localhost:8080"}},
         {"192.168.1.1", OpenKind::AddressWithoutScheme, {"xdg-open", "http://192.168.1.1"}},
@@ -290,28 +327,24 @@ TEST_F(DesktopShellTest, TrashFoldersOfTheHomeAndEveryLocalVolume) {
             path.replace(at, 1, "\\040");
         return path;
     };
-    write("mounts", "/dev/sda1 " + at("vol") + " ext4 rw 0 0\n" +
-                        "/dev/sda2 " + at("shared") + " ext4 rw 0 0\n" +
-                        "/dev/sda3 " + at("nosticky") + " ext4 rw 0 0\n" +
-                        "/dev/sda4 " + at("linked") + " ext4 rw 0 0\n" +
-                        "server:/x " + at("net") + " nfs4 rw 0 0\n" +
-                        "/dev/sda5 " + escaped(at("with space")) + " vfat rw 0 0\n" +
-                        "/dev/sda1 " + at("vol") + " ext4 rw 0 0\n");
-    EXPECT_EQ(trashFolders(env),
-              (std::vector<std::string>{at("data/Trash"), at("vol/.Trash-" + uid),
-                                        at("shared/.Trash/" + uid),
-                                        at("with space/.Trash-" + uid)}));
+    write("mounts", "/dev/sda1 " + at("vol") + " ext4 rw 0 0\n" + "/dev/sda2 " + at("shared") +
+                        " ext4 rw 0 0\n" + "/dev/sda3 " + at("nosticky") + " ext4 rw 0 0\n" +
+                        "/dev/sda4 " + at("linked") + " ext4 rw 0 0\n" + "server:/x " + at("net") +
+                        " nfs4 rw 0 0\n" + "/dev/sda5 " + escaped(at("with space")) +
+                        " vfat rw 0 0\n" + "/dev/sda1 " + at("vol") + " ext4 rw 0 0\n");
+    EXPECT_EQ(trashFolders(env), (std::vector<std::string>{
+                                     at("data/Trash"), at("vol/.Trash-" + uid),
+                                     at("shared/.Trash/" + uid), at("with space/.Trash-" + uid)}));
 
     // Without GVfs `gio` would empty nothing: every folder's contents go through find.
     install("gio");
     install("find");
     const auto launch = emptyTrashLaunch(env);
     ASSERT_TRUE(launch.has_value());
-    EXPECT_EQ(launch->argv,
-              (Argv{"find", at("data/Trash/files"), at("vol/.Trash-" + uid + "/info"),
-                    at("shared/.Trash/" + uid + "/files"),
-                    at("with space/.Trash-" + uid + "/files"), "-xdev", "-mindepth", "1",
-                    "-delete"}));
+    EXPECT_EQ(launch->argv, (Argv{"find", at("data/Trash/files"), at("vol/.Trash-" + uid + "/info"),
+                                  at("shared/.Trash/" + uid + "/files"),
+                                  at("with space/.Trash-" + uid + "/files"), "-xdev", "-mindepth",
+                                  "1", "-delete"}));
     write("gvfsd-trash", "");
     EXPECT_EQ(emptyTrashLaunch(env), (Launch{at("bin/gio"), {"gio", "trash", "--empty"}}));
 
@@ -383,12 +416,20 @@ TEST_F(DesktopShellTest, AStartedProgramGetsItsArgumentsUnchangedWithoutAShell) 
     write("bin/recorder",
           "#!/bin/sh\n"
           "{ for a in \"$@\"; do printf '%s\\n' \"$a\"; done; pwd; "
-          "cut -d' ' -f6 /proc/$$/stat; } > '" + log + ".part'\n"
-          "mv '" + log + ".part' '" + log + "'\n");
+          "cut -d' ' -f6 /proc/$$/stat; } > '" +
+              log +
+              ".part'\n"
+              "mv '" +
+              log + ".part' '" + log + "'\n");
     fs::permissions(root / "bin/recorder", fs::perms::owner_all);
     const std::string marker = at("marker");
-    const Argv argv = {"recorder", "$(touch " + marker + ")", "; touch " + marker, "`touch " +
-                       marker + "`", "two  words", "\"quoted\" 'too'", ""};
+    const Argv argv = {"recorder",
+                       "$(touch " + marker + ")",
+                       "; touch " + marker,
+                       "`touch " + marker + "`",
+                       "two  words",
+                       "\"quoted\" 'too'",
+                       ""};
     ASSERT_TRUE(startDetached({at("bin/recorder"), argv}, env.home));
     // Not a child of ours: the intermediate process has been reaped, nothing is left to wait for.
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
