@@ -31,6 +31,8 @@ std::string lower(std::string_view text) {
 
 bool sameText(std::string_view a, std::string_view b) { return lower(a) == lower(b); }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 std::vector<std::string> split(std::string_view text, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -114,27 +116,20 @@ std::string replaceAll(std::string text, std::string_view what, const std::strin
 }  // namespace
 
 Environment Environment::fromProcess() {
+    // Relative folders in these variables are ignored, as the XDG rules ask (and a program is
+    // never looked for relative to the working directory).
+    auto folder = [](const char* name, const std::string& fallback) {
+        const char* value = std::getenv(name);
+        return value != nullptr && value[0] == '/' ? std::string(value) : fallback;
+    };
     Environment env;
-    for (const std::string& folder : split(std::getenv("PATH") != nullptr && *std::getenv("PATH")
-                                               ? std::getenv("PATH")
-                                               : "/usr/local/bin:/usr/bin:/bin",
-                                           ':'))
-        if (!folder.empty()) env.path.push_back(folder);
+    env.path = absoluteFolders(std::getenv("PATH"), "/usr/local/bin:/usr/bin:/bin");
     env.uid = getuid();
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        env.home = home;
-    } else if (const passwd* user = getpwuid(env.uid); user != nullptr && user->pw_dir) {
-        env.home = user->pw_dir;
-    } else {
-        env.home = "/";
-    }
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    env.configHome = configHome != nullptr && configHome[0] == '/' ? std::string(configHome)
-                                                                   : env.home + "/.config";
+    const passwd* user = getpwuid(env.uid);
+    env.home = folder("HOME", user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "/");
+    env.configHome = folder("XDG_CONFIG_HOME", env.home + "/.config");
     env.configDirs = absoluteFolders(std::getenv("XDG_CONFIG_DIRS"), "/etc/xdg");
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    env.dataHome = dataHome != nullptr && dataHome[0] == '/' ? std::string(dataHome)
-                                                             : env.home + "/.local/share";
+    env.dataHome = folder("XDG_DATA_HOME", env.home + "/.local/share");
     env.dataDirs = absoluteFolders(std::getenv("XDG_DATA_DIRS"), "/usr/local/share:/usr/share");
     if (const char* desktops = std::getenv("XDG_CURRENT_DESKTOP"); desktops != nullptr)
         for (const std::string& d : split(desktops, ':'))
@@ -442,9 +437,8 @@ const std::set<std::string, std::less<>> SkippedFileSystems = {
 std::string unescapeMountField(std::string_view field) {
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && std::isdigit((unsigned char)field[i + 1]) &&
-            std::isdigit((unsigned char)field[i + 2]) &&
-            std::isdigit((unsigned char)field[i + 3])) {
+        if (field[i] == '\\' && i + 3 < field.size() && isDigit(field[i + 1]) &&
+            isDigit(field[i + 2]) && isDigit(field[i + 3])) {
             out +=
                 char((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
             i += 3;
@@ -538,9 +532,7 @@ bool looksLikeAddress(std::string_view text) {
     if (rest.starts_with(':')) {
         const auto portEnd = std::min(rest.find_first_of("/?#"), rest.size());
         const std::string_view port = rest.substr(1, portEnd - 1);
-        if (port.empty() || port.size() > 5 || !std::all_of(port.begin(), port.end(), [](char c) {
-                return std::isdigit((unsigned char)c);
-            }))
+        if (port.empty() || port.size() > 5 || !std::all_of(port.begin(), port.end(), isDigit))
             return false;
     }
     if (sameText(host, "localhost")) return true;
@@ -554,10 +546,7 @@ bool looksLikeAddress(std::string_view text) {
     if (sameText(labels.front(), "www")) return true;
     const bool numeric =
         labels.size() == 4 && std::all_of(labels.begin(), labels.end(), [](const std::string& l) {
-            return l.size() <= 3 &&
-                   std::all_of(l.begin(), l.end(),
-                               [](char c) { return std::isdigit((unsigned char)c); }) &&
-                   std::stoi(l) <= 255;
+            return l.size() <= 3 && std::all_of(l.begin(), l.end(), isDigit) && std::stoi(l) <= 255;
         });
     return numeric || domains.contains(lower(labels.back()));
 }
