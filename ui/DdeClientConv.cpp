@@ -38,8 +38,9 @@ bool DdeClientConv::setLink(const std::string& service, const std::string& topic
 bool DdeClientConv::openLink() {
     if (conversation_ != 0) return true;
     if (instance_ == 0) return false;
-    serviceName_ = DdeCreateStringHandleA(instance_, service_.c_str(), CP_WINANSI);
-    topicName_ = DdeCreateStringHandleA(instance_, topic_.c_str(), CP_WINANSI);
+    if (serviceName_ == 0)
+        serviceName_ = DdeCreateStringHandleA(instance_, service_.c_str(), CP_WINANSI);
+    if (topicName_ == 0) topicName_ = DdeCreateStringHandleA(instance_, topic_.c_str(), CP_WINANSI);
     conversation_ = DdeConnect(instance_, serviceName_, topicName_, nullptr);
     if (conversation_ == 0 && !serviceApplication.empty() &&
         WinExec(serviceApplication.c_str(), SW_SHOWMINNOACTIVE) > 31)
