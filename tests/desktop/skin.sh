@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The skin on screen: areas of the sidebar where the window definition puts a picture and
 # nothing lies over it must show exactly the committed artwork file, read now (so the test
-# follows the artwork when it changes).
+# follows the artwork when it changes), and the first slide found beside the executable.
 source "$(dirname "$0")/lib.sh"
 
 start_display 1280 800
@@ -35,3 +35,18 @@ for entry in "${areas[@]}"; do
         fail "$name ${w}x${h} at $px,$py (client $((wx + px)),$((wy + py))): $count pixels differ from the artwork"
     pass "$name ${w}x${h} at $px,$py on screen exactly as in the artwork"
 done
+
+# The first slide comes from the folder beside the executable although the program was started
+# from another one: the slide widget `imagine` (11,124, 103 x 92) shows one of the pictures of
+# Slide/ there (one of them: the slide show may have moved on by now).
+slides=$(dirname "$BRIVANE")/Slide
+slide_shown() {
+    local file
+    screenshot "$work/slide.png"
+    for file in "$slides"/1[0-5].bmp; do
+        [ "$(differences "$work/slide.png" $((left + 11)) 124 "$file" 0 0 103 92)" = 0 ] && return 0
+    done
+    return 1
+}
+wait_until "a picture of $slides in the slide widget" slide_shown
+pass "the slide widget shows a picture of the Slide folder beside the executable"
