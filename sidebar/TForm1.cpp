@@ -252,6 +252,9 @@ void TForm1::bindHandlers() {
     bind(go, &TForm1::goMouseDown, &TForm1::goMouseUp);
     bind(prev, &TForm1::prevMouseDown, &TForm1::prevMouseUp);
     bind(next, &TForm1::nextMouseDown, &TForm1::nextMouseUp);
+
+    Timer2.setOnTimer([this] { Timer2Timer(); });
+    Timer4.setOnTimer([this] { Timer4Timer(); });
 }
 
 }  // namespace brivane
