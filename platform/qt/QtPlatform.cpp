@@ -17,6 +17,7 @@
 #include <cstdlib>
 
 #include "platform/qt/NativeControl.h"
+#include "platform/qt/QuitSignals.h"
 #include "platform/qt/TopWindow.h"
 #include "platform/qt/X11Desktop.h"
 
@@ -84,9 +85,11 @@ QtPlatform::QtPlatform(int argc, char** argv) : argc_(argc) {
     // Every window of the program is a tool window; the program, not Qt, decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
     x11_ = X11Desktop::connect();
+    quitSignals_ = std::make_unique<QuitSignals>([this] { endAllLoops(exitCode_); });
     applicationWindow_ = nextHandle();
     extendedStyles_[applicationWindow_] = 0;
     watchScreens();
+    if (x11_) x11_->onWorkAreaChanged([this] { workAreaMaybeChanged(); });
     lastWorkArea_ = workArea();
 }
 
@@ -131,11 +134,13 @@ int QtPlatform::runMessageLoop() {
 
 void QtPlatform::quit(int exitCode) {
     exitCode_ = exitCode;
-    post([this, exitCode] {
-        quitHandled_ = true;
-        // Ends every running loop, nested ones first; the main loop returns after them.
-        QCoreApplication::exit(exitCode);
-    });
+    post([this, exitCode] { endAllLoops(exitCode); });
+}
+
+void QtPlatform::endAllLoops(int exitCode) {
+    quitHandled_ = true;
+    // Ends every running loop, nested ones first; the main loop returns after them.
+    QCoreApplication::exit(exitCode);
 }
 
 void QtPlatform::post(std::function<void()> action) {
@@ -382,7 +387,14 @@ void QtPlatform::killTimer(Handle handle) {
 Rect QtPlatform::workArea() {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return {};
-    return rectOf(screen->availableGeometry());
+    QRect area = screen->availableGeometry();
+    if (x11_ && QGuiApplication::screens().size() > 1) {
+        // With several monitors Qt gives each its whole area. The desktop's panels are known
+        // from _NET_WORKAREA, one rectangle over all monitors: take its part on the primary.
+        QRect desktop = x11_->workArea() & screen->geometry();
+        if (!desktop.isEmpty()) area = desktop;
+    }
+    return rectOf(area);
 }
 
 Rect QtPlatform::virtualScreen() {

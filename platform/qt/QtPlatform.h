@@ -20,6 +20,7 @@
 namespace brivane::platform::qt {
 
 class ListBoxControl;
+class QuitSignals;
 class TopWindow;
 class X11Desktop;
 
@@ -90,6 +91,7 @@ private:
     Native* native(Handle handle);
     ListBoxControl* list(Handle handle);
     Handle nextHandle();
+    void endAllLoops(int exitCode);
     void watchScreens();
     void workAreaMaybeChanged();
     void orderTabs(QWidget* parent);
@@ -97,6 +99,7 @@ private:
     int argc_;  // QApplication keeps a reference to it for its whole life
     std::unique_ptr<QApplication> app_;
     std::unique_ptr<X11Desktop> x11_;  // null when not on X11
+    std::unique_ptr<QuitSignals> quitSignals_;
     FontBook fonts_;
     QObject timerOwner_;
     Handle lastHandle_ = 0x100;
