@@ -216,7 +216,9 @@ TEST_F(SidebarTest, StartUpRemovesTheTaskbarButtonThenShowsTheWindow) {
     const platform::Handle app = HeadlessPlatform::ApplicationWindow;
     std::vector<std::string> seen;
     for (const auto& call : platform.calls())
-        if (call.name != "createWindow") seen.push_back(call.str());
+        // The clock's settings reads (steps 4 to 9) are checked with the clock.
+        if (call.name != "createWindow" && call.name != "GetPrivateProfileStringA")
+            seen.push_back(call.str());
     const std::string sidebar = std::to_string(form().handle());
     const std::string exStyle = std::to_string(0x00040000 | 0x80);
     EXPECT_EQ(seen, (std::vector<std::string>{
