@@ -1,7 +1,9 @@
 #include "platform/qt/FontBook.h"
 
 #include <QFontDatabase>
+#include <QRawFont>
 #include <QStringList>
+#include <cmath>
 
 namespace brivane::platform::qt {
 
@@ -62,7 +64,25 @@ FontBook::Entry& FontBook::entry(const FontSpec& spec) {
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     font.setStyleStrategy(QFont::PreferAntialias);
-    return cache_.emplace(key, Entry{font, QFontMetrics(font)}).first->second;
+    Entry made{font, QFontMetrics(font)};
+    made.ascent = made.metrics.ascent();
+    made.height = made.metrics.height();
+    QRawFont raw = QRawFont::fromFont(font);
+    QByteArray os2 = raw.fontTable("OS/2");
+    if (raw.isValid() && raw.unitsPerEm() > 0 && os2.size() >= 78) {
+        auto word = [&os2](int at) {
+            return (static_cast<unsigned char>(os2[at]) << 8) |
+                   static_cast<unsigned char>(os2[at + 1]);
+        };
+        const double scale = font.pixelSize() / raw.unitsPerEm();
+        const int ascent = static_cast<int>(std::lround(word(74) * scale));   // usWinAscent
+        const int descent = static_cast<int>(std::lround(word(76) * scale));  // usWinDescent
+        if (ascent > 0) {
+            made.ascent = ascent;
+            made.height = ascent + descent;
+        }
+    }
+    return cache_.emplace(key, made).first->second;
 }
 
 const QFont& FontBook::font(const FontSpec& spec) { return entry(spec).font; }

@@ -454,8 +454,8 @@ void QtPlatform::messageBox(const std::string& text, const std::string& caption,
 // --- text ---------------------------------------------------------------------------------------
 
 Size QtPlatform::measureText(const FontSpec& font, const std::string& utf8) {
-    const QFontMetrics& metrics = fonts_.metrics(font);
-    return {metrics.horizontalAdvance(QString::fromStdString(utf8)), metrics.height()};
+    return {fonts_.metrics(font).horizontalAdvance(QString::fromStdString(utf8)),
+            fonts_.height(font)};
 }
 
 void QtPlatform::drawText(PixelView target, Rect clip, Point origin, const FontSpec& font,
@@ -471,7 +471,7 @@ void QtPlatform::drawText(PixelView target, Rect clip, Point origin, const FontS
     painter.setClipRect(area);
     painter.setFont(fonts_.font(font));
     painter.setPen(QColor::fromRgb(color & 0xFFFFFFu));
-    painter.drawText(QPoint(origin.x, origin.y + fonts_.metrics(font).ascent()),
+    painter.drawText(QPoint(origin.x, origin.y + fonts_.ascent(font)),
                      QString::fromStdString(utf8));
 }
 

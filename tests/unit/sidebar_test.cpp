@@ -109,8 +109,12 @@ TEST_F(SidebarTest, EveryWidgetIsDefinedInOrderWithItsPlaceLookPointerAndHint) {
         EXPECT_EQ(got.kind, want.kind);
         EXPECT_EQ(got.left, want.left);
         EXPECT_EQ(got.top, want.top);
-        if (want.width >= 0) EXPECT_EQ(got.width, want.width);
-        if (want.height >= 0) EXPECT_EQ(got.height, want.height);
+        if (want.width >= 0) {
+            EXPECT_EQ(got.width, want.width);
+        }
+        if (want.height >= 0) {
+            EXPECT_EQ(got.height, want.height);
+        }
         EXPECT_EQ(got.visible, want.visible);
         EXPECT_EQ(got.transparent, want.transparent);
         EXPECT_EQ(got.cursor, want.cursor);
