@@ -202,7 +202,9 @@ TEST_F(ProfileReaderTest, MissingFilesAndFoldersReadAsEmpty) {
     EXPECT_EQ(read((dir.path() / "folder.ini").string(), "center x"), "");
     const std::string unreadable = dir.write("locked.ini", "[plugin]\ncenter x=52\n");
     fs::permissions(unreadable, fs::perms::none);
-    if (access(unreadable.c_str(), R_OK) != 0) EXPECT_EQ(read(unreadable, "center x"), "");
+    if (access(unreadable.c_str(), R_OK) != 0) {  // not when the tests run as root
+        EXPECT_EQ(read(unreadable, "center x"), "");
+    }
 }
 
 TEST_F(ProfileReaderTest, DeliversAtMostSizeMinusOneCharactersOrTheDefault) {
