@@ -60,6 +60,9 @@ void TForm1::FormCreate() {
     // The steps after the skin (the first slide, the tray icon) run through
     // runLateStartupStep: a failing one is reported and the next still runs, so a missing
     // picture cannot cost the user the tray icon and its menu.
+
+    // 14. The first slide.
+    runLateStartupStep([this] { loadStartupSlide(); });
 }
 
 void TForm1::runLateStartupStep(const std::function<void()>& step) {

@@ -259,6 +259,36 @@ public:
     virtual int ShowWindow(Handle window, int command) = 0;
     virtual std::int32_t GetWindowLongA(Handle window, int index) = 0;
     virtual std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) = 0;
+
+    // --- the desktop tools' requests to the shell ----------------------------------------
+    // Called by name with the Windows arguments (platform/winapi.h). Strings are zero-terminated
+    // and may be null where Windows allows it, so an empty text and no text stay apart. Where
+    // there is no Windows shell the platform hands each request to the system's own equivalent.
+    virtual std::int32_t SHEmptyRecycleBinA(Handle window, const char* rootPath,
+                                            std::uint32_t flags) = 0;
+    virtual unsigned WinExec(const char* commandLine, unsigned showCommand) = 0;
+    virtual std::intptr_t ShellExecuteA(Handle window, const char* operation, const char* file,
+                                        const char* parameters, const char* directory,
+                                        int showCommand) = 0;
+
+    // The DDE client calls of a conversation with a shell service. Instances are numbers,
+    // string handles, conversations and data handles are handles (0 is none or failure).
+    using DdeCallback = Handle (*)(unsigned type, unsigned format, Handle conversation,
+                                   Handle hsz1, Handle hsz2, Handle data, std::uintptr_t data1,
+                                   std::uintptr_t data2);
+    virtual unsigned DdeInitializeA(std::uint32_t* instance, DdeCallback callback,
+                                    std::uint32_t command, std::uint32_t reserved) = 0;
+    virtual int DdeUninitialize(std::uint32_t instance) = 0;
+    virtual Handle DdeCreateStringHandleA(std::uint32_t instance, const char* text,
+                                          int codePage) = 0;
+    virtual int DdeFreeStringHandle(std::uint32_t instance, Handle hsz) = 0;
+    virtual Handle DdeConnect(std::uint32_t instance, Handle service, Handle topic,
+                              const void* context) = 0;
+    virtual Handle DdeClientTransaction(const std::uint8_t* data, std::uint32_t length,
+                                        Handle conversation, Handle item, unsigned format,
+                                        unsigned type, std::uint32_t timeout,
+                                        std::uint32_t* result) = 0;
+    virtual int DdeDisconnect(Handle conversation) = 0;
 };
 
 // The platform of this process. Set once at start (by the program entry or a test).

@@ -88,6 +88,26 @@ public:
     std::int32_t GetWindowLongA(Handle window, int index) override;
     std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) override;
 
+    // The desktop tools' shell requests (QtShell.cpp): handed to the Linux desktop's own
+    // programs through platform/linux/DesktopShell.
+    std::int32_t SHEmptyRecycleBinA(Handle window, const char* rootPath,
+                                    std::uint32_t flags) override;
+    unsigned WinExec(const char* commandLine, unsigned showCommand) override;
+    std::intptr_t ShellExecuteA(Handle window, const char* operation, const char* file,
+                                const char* parameters, const char* directory,
+                                int showCommand) override;
+    unsigned DdeInitializeA(std::uint32_t* instance, DdeCallback callback, std::uint32_t command,
+                            std::uint32_t reserved) override;
+    int DdeUninitialize(std::uint32_t instance) override;
+    Handle DdeCreateStringHandleA(std::uint32_t instance, const char* text, int codePage) override;
+    int DdeFreeStringHandle(std::uint32_t instance, Handle hsz) override;
+    Handle DdeConnect(std::uint32_t instance, Handle service, Handle topic,
+                      const void* context) override;
+    Handle DdeClientTransaction(const std::uint8_t* data, std::uint32_t length, Handle conversation,
+                                Handle item, unsigned format, unsigned type, std::uint32_t timeout,
+                                std::uint32_t* result) override;
+    int DdeDisconnect(Handle conversation) override;
+
 private:
     struct Native {
         NativeKind kind;

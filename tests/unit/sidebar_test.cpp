@@ -28,7 +28,8 @@ protected:
 
     void start(Rect workArea = {0, 0, 1280, 760}) {
         platform.setWorkArea(workArea);
-        platform.setModuleFileName("/opt/brivane/bin/brivane");
+        // Beside the slide pictures, so that the first slide loads and start-up shows no report.
+        platform.setModuleFileName(BRIVANE_SOURCE_DIR "/resources/brivane");
         program.emplace(platform);
         program->start();
     }
@@ -139,7 +140,7 @@ TEST_F(SidebarTest, LabelsCarryTheirCaptionsFontsAndAlignment) {
     };
     const ui::Argb text = platform.sysColor(8);
     const std::vector<Row> rows = {
-        {&form().path, "/opt/brivane/bin/", "Tahoma", 11, false, text, ui::Alignment::Left, true},
+        {&form().path, BRIVANE_SOURCE_DIR "/resources/", "Tahoma", 11, false, text, ui::Alignment::Left, true},
         {&form().lolevel, "0", "Tahoma", 11, false, text, ui::Alignment::Left, true},
         {&form().pnlDisplay, "Song name....", "Tahoma", 9, false, ui::rgb(255, 255, 255),
          ui::Alignment::Left, false},
@@ -232,7 +233,7 @@ TEST_F(SidebarTest, StartUpRemovesTheTaskbarButtonThenShowsTheWindow) {
                         "ShowWindow(" + std::to_string(app) + ", 5)",
                         "setWindowVisible(" + sidebar + ", true)",
                     }));
-    EXPECT_EQ(AppDir, "/opt/brivane/bin/");
+    EXPECT_EQ(AppDir, BRIVANE_SOURCE_DIR "/resources/");
     EXPECT_EQ(form().pan.picture(), ui::loadResourceBitmap("panel"));
     EXPECT_EQ(platform.applicationTitle(), "Brivane");
     EXPECT_TRUE(form().doubleBuffered);
