@@ -8,6 +8,7 @@
 // fonts as plain descriptions, and events come back through small listener interfaces.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -158,6 +159,15 @@ struct TimeOfDay {
     int hour = 0, minute = 0, second = 0, milliseconds = 0;
 };
 
+// The user's regional settings for dates and times: what the calendar texts are made of.
+struct LocaleNames {
+    std::array<std::string, 12> monthNames;  // full names, January first; empty where none is set
+    std::array<std::string, 7> dayNames;     // full weekday names, Sunday first; empty where none
+    std::string timeSeparator;       // as the settings give it: empty, one or more characters
+    bool timeSeparatorKnown = true;  // false when the settings could not be read
+    friend bool operator==(const LocaleNames&, const LocaleNames&) = default;
+};
+
 // The services one system gives the program. One instance lives for the process (`current()`).
 class Platform {
 public:
@@ -230,6 +240,19 @@ public:
     // The system colour of a Windows colour index (13 highlight, 27 gradient active caption...).
     virtual Argb sysColor(int index) = 0;
     virtual TimeOfDay localTime() = 0;
+
+    // --- the clock and the calendar ----------------------------------------------------------
+    // The system's profile-file reader, with the Windows arguments: the value of `key` in
+    // `section` of the file `fileName`, at most size - 1 characters and a terminating zero;
+    // returns the number of characters delivered. On systems without one, see ProfileReader.h.
+    virtual std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                                   const char* defaultText, char* buffer,
+                                                   std::uint32_t size, const char* fileName) = 0;
+    // The month and weekday names and the time separator of the user's regional settings, as
+    // they are now.
+    virtual LocaleNames localeNames() = 0;
+    // Called whenever the system announces a change of the regional settings.
+    virtual void onLocaleChanged(std::function<void()> handler) = 0;
 
     // The window-system calls that the program makes by name. On Windows they are the system's
     // own; elsewhere they act on the platform's own model of the application window.

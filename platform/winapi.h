@@ -94,4 +94,38 @@ inline BOOL DdeDisconnect(HCONV conversation) {
     return platform::current().DdeDisconnect(conversation);
 }
 
+// --- the clock and the calendar -------------------------------------------------------------
+
+using WORD = std::uint16_t;
+using COLORREF = std::uint32_t;  // 0x00BBGGRR
+using LPSTR = char*;
+
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;      // 1 January ... 12 December
+    WORD wDayOfWeek;  // 0 Sunday ... 6 Saturday
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+
+inline void GetLocalTime(SYSTEMTIME* time) {
+    const platform::TimeOfDay t = platform::current().localTime();
+    *time = {WORD(t.year), WORD(t.month),  WORD(t.dayOfWeek), WORD(t.day),
+             WORD(t.hour), WORD(t.minute), WORD(t.second),    WORD(t.milliseconds)};
+}
+
+inline COLORREF GetSysColor(int index) {
+    const platform::Argb c = platform::current().sysColor(index);
+    return ((c >> 16) & 0xFF) | (c & 0xFF00) | ((c & 0xFF) << 16);
+}
+
+inline DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR buffer,
+                                      DWORD size, LPCSTR fileName) {
+    return platform::current().GetPrivateProfileStringA(section, key, defaultText, buffer, size,
+                                                        fileName);
+}
+
 }  // namespace brivane

@@ -264,6 +264,10 @@ void TForm1::bindHandlers() {
     Image8.onClick = [this] { Image8Click(); };
     go.onClick = [this] { goClick(); };
     Edit1.onKeyDown = [this](int& key, ui::ShiftState shift) { Edit1KeyDown(key, shift); };
+
+    // The clock and the calendar.
+    Timer2.setOnTimer([this] { Timer2Timer(); });
+    Timer4.setOnTimer([this] { Timer4Timer(); });
 }
 
 }  // namespace brivane

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "clock/CalendarText.h"
+#include "ui/Canvas.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -96,6 +98,14 @@ public:
     void Image8Click();
     void goClick();
     void Edit1KeyDown(int& key, ui::ShiftState shift);
+
+    // --- the clock and the calendar ---------------------------------------------------------
+    void Timer2Timer();  // the digital time, the month and the day
+    void Timer4Timer();  // the analog clock
+    // The pen of Image2's picture: its colour and width carry over from one tick to the next.
+    ui::Pen Image2Pen;
+    // The names and the time separator of the user's regional settings, kept current.
+    RegionalSettings regionalSettings;
 
 private:
     void defineWindow();

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/ProfileReader.h"
+
 namespace brivane::platform {
 
 namespace {
@@ -282,6 +284,53 @@ Argb HeadlessPlatform::sysColor(int index) {
         case 27: return 0xFFB9D1EA;  // gradient active caption
         default: return 0xFF808080;
     }
+}
+
+// --- the clock and the calendar ---------------------------------------------------------------
+
+void HeadlessPlatform::setLocalTime(const TimeOfDay& time) {
+    comingTimes_.clear();
+    localTime_ = time;
+}
+
+void HeadlessPlatform::setLocalTimes(std::vector<TimeOfDay> times) {
+    comingTimes_.assign(times.begin(), times.end());
+}
+
+TimeOfDay HeadlessPlatform::localTime() {
+    ++localTimeReads_;
+    if (!comingTimes_.empty()) {
+        localTime_ = comingTimes_.front();
+        comingTimes_.pop_front();
+    }
+    return localTime_;
+}
+
+std::uint32_t HeadlessPlatform::GetPrivateProfileStringA(const char* section, const char* key,
+                                                         const char* defaultText, char* buffer,
+                                                         std::uint32_t size, const char* fileName) {
+    auto text = [](const char* s) { return s != nullptr ? std::string(s) : std::string("(null)"); };
+    record("GetPrivateProfileStringA",
+           {text(section), text(key), text(defaultText), std::to_string(size), text(fileName)});
+    return readProfileString(section, key, defaultText, buffer, size, fileName);
+}
+
+LocaleNames HeadlessPlatform::englishLocale() {
+    return {{"January", "February", "March", "April", "May", "June", "July", "August", "September",
+             "October", "November", "December"},
+            {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+            ":",
+            true};
+}
+
+void HeadlessPlatform::setLocaleNames(const LocaleNames& names, bool announce) {
+    localeNames_ = names;
+    if (!announce) return;
+    for (auto& handler : localeChanged_) handler();
+}
+
+void HeadlessPlatform::onLocaleChanged(std::function<void()> handler) {
+    localeChanged_.push_back(std::move(handler));
 }
 
 int HeadlessPlatform::ShowWindow(Handle window, int command) {

@@ -26,7 +26,16 @@ public:
     // --- what tests set ------------------------------------------------------------------
     void advance(int milliseconds);
     std::int64_t now() const { return now_; }
-    void setLocalTime(const TimeOfDay& time) { localTime_ = time; }
+    void setLocalTime(const TimeOfDay& time);
+    // Times that the next readings of the local time give, one each; the last one stays.
+    void setLocalTimes(std::vector<TimeOfDay> times);
+    // How often the local time has been read.
+    int localTimeReads() const { return localTimeReads_; }
+    // Changes the regional settings and announces the change (unless told not to).
+    void setLocaleNames(const LocaleNames& names, bool announce = true);
+    // English month and weekday names and ":" as the time separator: the settings a test starts
+    // with.
+    static LocaleNames englishLocale();
     void setWorkArea(Rect area);  // announces the change
     void setVirtualScreen(Rect screen) { virtualScreen_ = screen; }
     void setCursorPosition(Point p) { cursor_ = p; }
@@ -166,7 +175,15 @@ public:
 
     std::string moduleFileName() override { return moduleFileName_; }
     Argb sysColor(int index) override;
-    TimeOfDay localTime() override { return localTime_; }
+    TimeOfDay localTime() override;
+
+    // Reads real files (tests write them), recording the call with its arguments: section, key,
+    // default, size and file name.
+    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                           const char* defaultText, char* buffer,
+                                           std::uint32_t size, const char* fileName) override;
+    LocaleNames localeNames() override { return localeNames_; }
+    void onLocaleChanged(std::function<void()> handler) override;
 
     int ShowWindow(Handle window, int command) override;
     std::int32_t GetWindowLongA(Handle window, int index) override;
@@ -213,6 +230,10 @@ private:
     std::deque<std::function<void()>> posted_;
     std::function<void()> workAreaChanged_;
     TimeOfDay localTime_;
+    std::deque<TimeOfDay> comingTimes_;
+    int localTimeReads_ = 0;
+    LocaleNames localeNames_ = englishLocale();
+    std::vector<std::function<void()>> localeChanged_;
     Rect workArea_{0, 0, 1280, 760};
     Rect virtualScreen_{0, 0, 1280, 800};
     Point cursor_;

@@ -20,6 +20,7 @@
 namespace brivane::platform::qt {
 
 class ListBoxControl;
+class LocaleWatch;
 class QuitSignals;
 class TopWindow;
 class X11Desktop;
@@ -75,6 +76,13 @@ public:
     std::string moduleFileName() override;
     Argb sysColor(int index) override;
     TimeOfDay localTime() override;
+
+    // The clock and the calendar (LocaleWatch.cpp).
+    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                           const char* defaultText, char* buffer,
+                                           std::uint32_t size, const char* fileName) override;
+    LocaleNames localeNames() override;
+    void onLocaleChanged(std::function<void()> handler) override;
 
     int ShowWindow(Handle window, int command) override;
     std::int32_t GetWindowLongA(Handle window, int index) override;
@@ -135,6 +143,8 @@ private:
     bool applicationWindowVisible_ = true;
     std::map<Handle, std::int32_t> extendedStyles_;
     std::string applicationTitle_;
+
+    LocaleWatch* localeWatch_ = nullptr;  // a child of the application object, made when needed
 
     bool quitHandled_ = false;
     int exitCode_ = 0;
