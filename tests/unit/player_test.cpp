@@ -27,7 +27,7 @@ protected:
 
     void SetUp() override { start(); }
     void start() {
-        platform.setModuleFileName("/opt/brivane/brivane");
+        platform.setModuleFileName(BRIVANE_SOURCE_DIR "/resources/brivane");
         program.emplace(platform);
         program->start();
     }
@@ -535,7 +535,7 @@ TEST_F(PlayerTest, ASongThatEndsIsFollowedBySilence) {
 
 TEST(PlayerStartUp, AFailedAudioInitIsReportedWhileTheSidebarIsHiddenAndStartUpGoesOn) {
     HeadlessPlatform platform;
-    platform.setModuleFileName("/opt/brivane/brivane");
+    platform.setModuleFileName(BRIVANE_SOURCE_DIR "/resources/brivane");
     platform.audio().failInit = true;
     bool visibleMeanwhile = true;
     std::string pathMeanwhile, titleMeanwhile;
@@ -557,7 +557,7 @@ TEST(PlayerStartUp, AFailedAudioInitIsReportedWhileTheSidebarIsHiddenAndStartUpG
     EXPECT_FALSE(visibleMeanwhile);
     EXPECT_EQ(pathMeanwhile, "path");            // step 12 had not run yet
     EXPECT_EQ(titleMeanwhile, "g name....Son");  // three ticks of the title strip
-    EXPECT_EQ(Form1->path.caption(), "/opt/brivane/");
+    EXPECT_EQ(Form1->path.caption(), BRIVANE_SOURCE_DIR "/resources/");
     EXPECT_EQ(Form1->pan.picture(), ui::loadResourceBitmap("panel"));
     EXPECT_TRUE(platform.window(Form1->handle()).visible);
 
