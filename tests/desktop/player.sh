@@ -4,6 +4,7 @@
 # title shows in the strip; a garbage .mp3 gives the load error box and silences the old song;
 # a close request while a song plays ends the program cleanly.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/audio.sh"
 
 start_display 1280 800
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
@@ -11,32 +12,17 @@ left=1158
 
 songs="$work/my songs"
 mkdir -p "$songs"
-sox -n -r 44100 -c 2 -b 16 "$work/tone.wav" synth 30 sine 440 gain -6
-lame --quiet "$work/tone.wav" "$songs/a tone.mp3"
+tone "$songs/a tone.mp3" 30 440
 head -c 20000 /dev/urandom >"$songs/bad.mp3"
 
 start_program
 window=$(wait_for_sidebar)
 wait_for_geometry "$window" "$left 0 122 800"
 
-# peak_of_last SECONDS: the loudest sample (0 to 1) of the last SECONDS written by SDL.
-peak_of_last() {
-    local bytes=$(($1 * 44100 * 4 / 10)) # $1 in tenths of a second
-    tail -c "$bytes" "$SDL_DISKAUDIOFILE" |
-        sox -t raw -r 44100 -e signed -b 16 -c 2 - -n stat 2>&1 |
-        awk '/Maximum amplitude/ { print $3 }'
-}
-sounding() { awk -v p="$(peak_of_last 3)" 'BEGIN { exit !(p > 0.3) }'; }
-silent() { awk -v p="$(peak_of_last 3)" 'BEGIN { exit !(p < 0.01) }'; }
-written_bytes() { stat -c %s "$SDL_DISKAUDIOFILE" 2>/dev/null || echo 0; }
-has_more_audio_than() { [ "$(written_bytes)" -gt "$1" ]; }
-
 dialog_window() { xdotool search --onlyvisible --name '^Open$' 2>/dev/null | head -n1; }
 has_dialog() { [ -n "$(dialog_window)" ]; }
 no_dialog() { [ -z "$(dialog_window)" ]; }
-box_window() { xdotool search --onlyvisible --name '^Brivane$' 2>/dev/null | head -n1; }
-has_box() { [ -n "$(box_window)" ]; }
-no_box() { [ -z "$(box_window)" ]; }
+has_output() { [ -s "$SDL_DISKAUDIOFILE" ]; }
 
 # add_song PATH: Open, the path typed into the dialog, Enter.
 add_song() {
@@ -54,15 +40,14 @@ lit_pixels() { convert "$1" -colorspace gray -threshold 60% -format '%[fx:int(me
 
 # Stop the title turning (a click on the strip) so that what it shows can be compared.
 xdotool mousemove $((left + 21 + 10)) $((377 + 6)) click 1
-wait_until "the audio device's output" has_more_audio_than 0
+wait_until "the audio device's output" has_output
 add_song "$songs/a tone.mp3"
 pass "a song added through the file dialog"
 screenshot "$work/before.png"
 strip "$work/before.png" "$work/strip-before.png"
 
-# Row 0 of the playlist (13 pixels per row below a 1-pixel frame).
-xdotool mousemove $((left + 6 + 30)) $((295 + 7)) click --repeat 2 --delay 80 1
-wait_until "the tone in the audio output" sounding
+double_click_row 0
+wait_until "the tone in the audio output" sounding_at 440
 pass "the double-clicked song plays"
 screenshot "$work/playing.png"
 strip "$work/playing.png" "$work/strip-playing.png"
@@ -72,15 +57,15 @@ strip "$work/playing.png" "$work/strip-playing.png"
 pass "the song's title shows in the strip"
 
 add_song "$songs/bad.mp3"
-xdotool mousemove $((left + 6 + 30)) $((295 + 13 + 7)) click --repeat 2 --delay 80 1
+double_click_row 1
 wait_until "the load error box" has_box
 wait_until "the old song to stop" silent
 pass "a garbage .mp3 gives the message box, and the old song stops"
 xdotool key Return
 wait_until "the box to close" no_box
 
-xdotool mousemove $((left + 6 + 30)) $((295 + 7)) click --repeat 2 --delay 80 1
-wait_until "the tone again" sounding
+double_click_row 0
+wait_until "the tone again" sounding_at 440
 "$BRIVANE_CLOSE_WINDOW" "$window" || fail "could not send the close request to $window"
 wait_until "the program to end while the song plays" process_gone "$program_pid"
 status=0
