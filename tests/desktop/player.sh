@@ -28,6 +28,7 @@ has_output() { [ -s "$SDL_DISKAUDIOFILE" ]; }
 add_song() {
     xdotool mousemove $((left + 14 + 8)) $((397 + 7)) click 1
     wait_until "the file dialog" has_dialog
+    xdotool windowfocus --sync "$(dialog_window)"
     sleep 0.3 # the name field takes the focus once the dialog is shown
     xdotool type --delay 10 "$1"
     xdotool key Return
@@ -61,7 +62,7 @@ double_click_row 1
 wait_until "the load error box" has_box
 wait_until "the old song to stop" silent
 pass "a garbage .mp3 gives the message box, and the old song stops"
-xdotool key Return
+xdotool windowfocus --sync "$(box_window)" key Return
 wait_until "the box to close" no_box
 
 double_click_row 0
