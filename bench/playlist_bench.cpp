@@ -65,6 +65,25 @@ BENCHMARK(DropFiles)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
+// A drop of a fixed number of files onto a list that holds many already: the time must not
+// depend on how many.
+void DropOntoALongList(benchmark::State& state) {
+    const std::vector<std::string> already = songPaths(int(state.range(0)));
+    const std::vector<std::string> paths = songPaths(1000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            Sidebar sidebar;
+            sidebar.drop(already);
+            state.ResumeTiming();
+            sidebar.drop(paths);
+            state.PauseTiming();
+        }
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(DropOntoALongList)->Arg(0)->Arg(10000)->Arg(40000)->Unit(benchmark::kMicrosecond);
+
 void RemoveAllFromTheFront(benchmark::State& state) {
     const std::vector<std::string> paths = songPaths(int(state.range(0)));
     for (auto _ : state) {
