@@ -37,6 +37,9 @@ void TForm1::FormCreate() {
     // The steps after the skin (the first slide, the tray icon) run through
     // runLateStartupStep: a failing one is reported and the next still runs, so a missing
     // picture cannot cost the user the tray icon and its menu.
+
+    // 15. The tray icon.
+    runLateStartupStep([this] { addTrayIcon(); });
 }
 
 void TForm1::runLateStartupStep(const std::function<void()>& step) {
@@ -53,7 +56,9 @@ void TForm1::FormClose(ui::CloseAction& action) {
 }
 
 void TForm1::FormDestroy() {
-    // The tray icon is removed here once the program has one.
+    // The tray icon goes with the window; the shell's answer is not examined (there is none to
+    // remove when start-up ended before adding it).
+    Shell_NotifyIconA(NIM_DELETE, &TrayIconData);
 }
 
 }  // namespace brivane

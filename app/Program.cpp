@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "settings/TForm3.h"
 #include "sidebar/TForm1.h"
 
 namespace brivane {
@@ -12,12 +13,14 @@ void Program::start() {
     application_.setTitle("Brivane");
     sidebar_ = std::make_unique<TForm1>();
     sidebar_->show();
+    settings_ = std::make_unique<TForm3>();
     application_.updateForms();
 }
 
 int Program::run() { return application_.run(); }
 
 void Program::shutdown() {
+    settings_.reset();
     sidebar_.reset();
     AppDir.clear();
 }

@@ -113,6 +113,8 @@ public:
     virtual void closeRequested() = 0;
     // The system needs a part of the window drawn again (exposed after being covered).
     virtual void exposed(Rect area) = 0;
+    // A window message for the window: a tray icon's callback, a message posted to it.
+    virtual void message(unsigned /*msg*/, std::uintptr_t /*wParam*/, std::intptr_t /*lParam*/) {}
 };
 
 struct WindowSpec {
@@ -157,6 +159,18 @@ struct TimeOfDay {
     int year = 2000, month = 1, day = 1, dayOfWeek = 6;  // dayOfWeek: 0 Sunday
     int hour = 0, minute = 0, second = 0, milliseconds = 0;
 };
+
+// The shell's notification-icon record in its first layout: 88 bytes where handles are 32-bit.
+struct NOTIFYICONDATAA {
+    std::uint32_t cbSize = 0;
+    Handle hWnd = 0;  // the window that receives the callback messages
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;  // 1 callback message, 2 icon, 4 tip valid
+    std::uint32_t uCallbackMessage = 0;
+    Handle hIcon = 0;
+    char szTip[64] = {};  // zero-terminated
+};
+static_assert(sizeof(Handle) != 4 || sizeof(NOTIFYICONDATAA) == 88);
 
 // The services one system gives the program. One instance lives for the process (`current()`).
 class Platform {
@@ -236,6 +250,23 @@ public:
     virtual int ShowWindow(Handle window, int command) = 0;
     virtual std::int32_t GetWindowLongA(Handle window, int index) = 0;
     virtual std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) = 0;
+
+    // --- the tray icon and its menu ----------------------------------------------------------
+    // An icon made of one image; it lives as long as the platform.
+    virtual Handle createIcon(const IconImage& image) = 0;
+    // Adds (message 0) or deletes (2) a tray icon. Mouse actions on an icon reach the window
+    // named in the record as the record's callback message, with the icon identifier as first
+    // and the mouse message (0x0201 left press, 0x0204 right press) as second parameter.
+    // Returns 0 when the shell refuses (also where there is no tray at all).
+    virtual int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) = 0;
+    virtual int SetForegroundWindow(Handle window) = 0;
+    virtual int GetCursorPos(Point* position) = 0;
+    // Delivers the message to the window's listener later, from the message loop.
+    virtual int PostMessageA(Handle window, unsigned msg, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+    // A modal pop-up menu of `captions` ("-" is a separator) with its top-left at the screen
+    // point; returns the index of the chosen item, or -1 when it closed without a choice.
+    virtual int popupMenu(const std::vector<std::string>& captions, Point at) = 0;
 };
 
 // The platform of this process. Set once at start (by the program entry or a test).

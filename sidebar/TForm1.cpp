@@ -252,6 +252,18 @@ void TForm1::bindHandlers() {
     bind(go, &TForm1::goMouseDown, &TForm1::goMouseUp);
     bind(prev, &TForm1::prevMouseDown, &TForm1::prevMouseUp);
     bind(next, &TForm1::nextMouseDown, &TForm1::nextMouseUp);
+
+    // The tray icon and its menu.
+    onMessage[WM_TRAYICON] = [this](WPARAM wParam, LPARAM lParam) { WMTrayIcon(wParam, lParam); };
+    auto menuItem = [this](const std::string& name, void (TForm1::*handler)()) {
+        for (ui::MenuItem& item : PopupMenu1.items)
+            if (item.name == name) item.onClick = [this, handler] { (this->*handler)(); };
+    };
+    menuItem("Settings1", &TForm1::Settings1Click);
+    menuItem("About1", &TForm1::About1Click);
+    menuItem("Hidesidebar1", &TForm1::Hidesidebar1Click);
+    menuItem("Showsidebar1", &TForm1::Showsidebar1Click);
+    menuItem("Exit1", &TForm1::Exit1Click);
 }
 
 }  // namespace brivane

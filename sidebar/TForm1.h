@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/winapi.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -84,12 +85,25 @@ public:
     void nextMouseDown(const ui::MouseEvent&);
     void nextMouseUp(const ui::MouseEvent&);
 
+    // --- the tray icon and its menu (app/TrayIcon.cpp) ---------------------------------------
+    // The notification-icon record, filled at start-up step 15.
+    NOTIFYICONDATAA TrayIconData{};
+    static constexpr UINT WM_TRAYICON = WM_USER + 1;  // the icon's callback message, 0x0401
+    void WMTrayIcon(WPARAM wParam, LPARAM lParam);    // message 0x0401
+    void Settings1Click();
+    void About1Click();
+    void Hidesidebar1Click();
+    void Showsidebar1Click();
+    void Exit1Click();
+
 private:
     void defineWindow();
     void bindHandlers();
     // Start-up steps after the skin is loaded: each is reported on its own when it fails, and
     // the ones after it still run.
     void runLateStartupStep(const std::function<void()>& step);
+    // Start-up step 15: the tray icon.
+    void addTrayIcon();
 };
 
 // The sidebar window, the application's main window.

@@ -5,6 +5,8 @@
 //    box is "open", as a nested message loop would).
 //  - Every system call the program makes by name is recorded with its arguments.
 //  - Text is drawn as simple blocks: each character one cell of (height + 1) / 2 pixels.
+//  - A tray holds the icons the program adds; the test presses them (trayMouse) and answers
+//    the pop-up menus (onPopupMenu).
 #pragma once
 
 #include <cstdint>
@@ -44,6 +46,8 @@ public:
     std::vector<Call> callsNamed(const std::string& name) const;
     void clearCalls() { calls_.clear(); }
     void record(std::string name, std::vector<std::string> args);
+    // Called with each call as it is recorded; a test may throw from it to make the call fail.
+    std::function<void(const Call&)> onCall;
 
     // --- message boxes --------------------------------------------------------------------
     struct Message {
@@ -158,6 +162,32 @@ public:
     std::int32_t GetWindowLongA(Handle window, int index) override;
     std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) override;
 
+    Handle createIcon(const IconImage& image) override;
+    int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) override;
+    int SetForegroundWindow(Handle window) override;
+    int GetCursorPos(Point* position) override;
+    int PostMessageA(Handle window, unsigned msg, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    int popupMenu(const std::vector<std::string>& captions, Point at) override;
+
+    // --- the tray and the pop-up menus ------------------------------------------------------
+    const IconImage& icon(Handle handle) const { return icons_.at(handle); }
+    // The icons in the tray, as added (a copy of each record).
+    const std::vector<NOTIFYICONDATAA>& trayIcons() const { return trayIcons_; }
+    // Without a tray the shell refuses every icon.
+    void setTrayAvailable(bool available) { trayAvailable_ = available; }
+    // The user acts on the tray icon with identifier `id` of `window` (mouse message 0x0201
+    // left press, 0x0204 right press...): its window gets the record's callback message.
+    // Returns false when there is no such icon.
+    bool trayMouse(std::intptr_t mouseMessage, Handle window, std::uint32_t id = 0);
+    // The first icon in the tray, as above.
+    bool trayMouse(std::intptr_t mouseMessage);
+    // Called while a pop-up menu is open; returns the chosen index (-1: closed without a
+    // choice). Without it every menu closes without a choice.
+    std::function<int(const std::vector<std::string>& captions, Point at)> onPopupMenu;
+    int openPopupMenus() const { return openMenus_; }
+    Handle foregroundWindow() const { return foreground_; }
+
     static constexpr Handle ApplicationWindow = 1;
 
 private:
@@ -188,6 +218,11 @@ private:
     std::int32_t applicationExStyle_ = 0x00040000;  // WS_EX_APPWINDOW
     bool applicationVisible_ = true;
     int openBoxes_ = 0;
+    std::map<Handle, IconImage> icons_;
+    std::vector<NOTIFYICONDATAA> trayIcons_;
+    bool trayAvailable_ = true;
+    int openMenus_ = 0;
+    Handle foreground_ = 0;
     bool quit_ = false;
     int exitCode_ = 0;
 };

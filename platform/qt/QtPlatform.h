@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -80,6 +81,15 @@ public:
     std::int32_t GetWindowLongA(Handle window, int index) override;
     std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) override;
 
+    // The tray icon and its menu (QtTray.cpp).
+    Handle createIcon(const IconImage& image) override;
+    int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) override;
+    int SetForegroundWindow(Handle window) override;
+    int GetCursorPos(Point* position) override;
+    int PostMessageA(Handle window, unsigned msg, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    int popupMenu(const std::vector<std::string>& captions, Point at) override;
+
 private:
     struct Native {
         NativeKind kind;
@@ -95,6 +105,8 @@ private:
     void watchScreens();
     void workAreaMaybeChanged();
     void orderTabs(QWidget* parent);
+    // Hands a window message to the listener of the window, if it still exists.
+    void deliverMessage(Handle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 
     int argc_;  // QApplication keeps a reference to it for its whole life
     std::unique_ptr<QApplication> app_;
@@ -109,6 +121,14 @@ private:
     std::vector<std::function<void()>> workAreaHandlers_;
     Rect lastWorkArea_;
     QIcon icon_;
+
+    // Icons made by createIcon, and the tray icons of the program.
+    std::map<Handle, QIcon> icons_;
+    struct TrayIcon {
+        NOTIFYICONDATAA record;
+        std::unique_ptr<QSystemTrayIcon> icon;
+    };
+    std::vector<TrayIcon> trayIcons_;
 
     // The model of the application window (Linux has no hidden owner window).
     Handle applicationWindow_ = 0;

@@ -21,6 +21,7 @@ public:
     void setHint(const std::string& hint);
     // The pointer went onto one of the window's native controls.
     void pointerLeftForChild();
+    WindowListener* listener() const { return listener_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -228,6 +228,9 @@ TEST_F(SidebarTest, StartUpRemovesTheTaskbarButtonThenShowsTheWindow) {
                         "GetWindowLongA(" + std::to_string(app) + ", -20)",
                         "SetWindowLongA(" + std::to_string(app) + ", -20, " + exStyle + ")",
                         "ShowWindow(" + std::to_string(app) + ", 5)",
+                        "createIcon(16x16x32)",
+                        "Shell_NotifyIconA(0, 88, " + sidebar + ", 0, 7, 1025, " +
+                            std::to_string(form().TrayIconData.hIcon) + ", Brivane)",
                         "setWindowVisible(" + sidebar + ", true)",
                     }));
     EXPECT_EQ(AppDir, "/opt/brivane/bin/");
