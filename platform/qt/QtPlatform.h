@@ -2,6 +2,7 @@
 // screens and text; on X11 a few window-manager hints of our own.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QIcon>
 #include <QObject>
@@ -23,6 +24,18 @@ namespace brivane::platform::qt {
 class ListBoxControl;
 class QuitSignals;
 class TopWindow;
+
+// Presses on the program's XEmbed tray icons that Qt would drop while a modal box is open.
+class ModalTrayPresses final : public QAbstractNativeEventFilter {
+public:
+    using Pressed = std::function<bool(std::uint32_t x11Window, int button)>;
+    explicit ModalTrayPresses(Pressed pressed);
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+
+private:
+    Pressed pressed_;
+    std::uint8_t inputExtension_ = 0;  // the major opcode of the X input extension
+};
 class X11Desktop;
 
 class QtPlatform final : public Platform {
@@ -105,6 +118,8 @@ private:
     void watchScreens();
     void workAreaMaybeChanged();
     void orderTabs(QWidget* parent);
+    // A press on an XEmbed tray icon while a modal box blocks it; false when it is not one.
+    bool trayPressedWhileModal(std::uint32_t x11Window, int button);
     // Hands a window message to the listener of the window, if it still exists.
     void deliverMessage(Handle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 
@@ -127,8 +142,10 @@ private:
     struct TrayIcon {
         NOTIFYICONDATAA record;
         std::unique_ptr<QSystemTrayIcon> icon;
+        std::uint32_t embedded = 0;  // the X11 window of an XEmbed icon, 0 for another kind
     };
     std::vector<TrayIcon> trayIcons_;
+    std::unique_ptr<ModalTrayPresses> modalTrayPresses_;
 
     // The model of the application window (Linux has no hidden owner window).
     Handle applicationWindow_ = 0;

@@ -1,12 +1,16 @@
 // The tray icon and its menu on the Linux desktop: QSystemTrayIcon (a StatusNotifierItem where
 // the desktop has a watcher for one, an XEmbed icon in a system tray otherwise; Qt chooses),
 // the pop-up menu, and the window calls that go with them.
+#include <xcb/xcb.h>
+
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QImage>
 #include <QMenu>
 #include <QPixmap>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/qt/QtPlatform.h"
@@ -44,6 +48,81 @@ std::intptr_t mouseMessageOf(QSystemTrayIcon::ActivationReason reason) {
 }
 
 }  // namespace
+
+ModalTrayPresses::ModalTrayPresses(Pressed pressed) : pressed_(std::move(pressed)) {
+    // Qt reads the pointer through the X input extension where the server has it.
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) return;
+    xcb_connection_t* connection = x11->connection();
+    const char name[] = "XInputExtension";
+    xcb_query_extension_reply_t* reply = xcb_query_extension_reply(
+        connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr);
+    if (reply != nullptr && reply->present) inputExtension_ = reply->major_opcode;
+    std::free(reply);
+}
+
+bool ModalTrayPresses::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+    if (type != "xcb_generic_event_t") return false;
+    // Without a modal window Qt delivers the press itself; with a menu open the press closes it.
+    if (QApplication::activeModalWidget() == nullptr ||
+        QApplication::activePopupWidget() != nullptr)
+        return false;
+    const auto* bytes = static_cast<const std::uint8_t*>(message);
+    auto half = [bytes](int offset) {
+        std::uint16_t value;
+        std::memcpy(&value, bytes + offset, sizeof value);
+        return value;
+    };
+    auto word = [bytes](int offset) {
+        std::uint32_t value;
+        std::memcpy(&value, bytes + offset, sizeof value);
+        return value;
+    };
+    const int kind = bytes[0] & 0x7F;
+    if (kind == XCB_BUTTON_PRESS) {
+        const auto* press = static_cast<const xcb_button_press_event_t*>(message);
+        return pressed_(press->event, press->detail);
+    }
+    // An input-extension device event as xcb hands it on (with its full sequence number
+    // inserted at 32): event type at 8, device at 10, button at 16, event window at 24, source
+    // device at 56. Each press comes from the physical device and again from the master
+    // pointer it drives; the master's (device and source differ) counts.
+    constexpr int GenericEvent = 35;
+    constexpr std::uint16_t DeviceButtonPress = 4;
+    if (kind == GenericEvent && inputExtension_ != 0 && bytes[1] == inputExtension_) {
+        const std::uint16_t eventType = half(8);
+        if (eventType == DeviceButtonPress && half(10) != half(56))
+            return pressed_(word(24), int(word(16)));
+    }
+    return false;
+}
+
+bool QtPlatform::trayPressedWhileModal(std::uint32_t x11Window, int button) {
+    auto found = std::find_if(trayIcons_.begin(), trayIcons_.end(),
+                              [x11Window](const TrayIcon& t) { return t.embedded == x11Window; });
+    if (found == trayIcons_.end()) return false;
+    std::intptr_t mouse = 0;
+    switch (button) {
+        case 1:
+            mouse = LeftPress;
+            break;
+        case 2:
+            mouse = MiddlePress;
+            break;
+        case 3:
+            mouse = RightPress;
+            break;
+        default:
+            return true;  // the wheel: nothing
+    }
+    if ((found->record.uFlags & HasMessage) == 0) return true;
+    // From the loop, not from inside the event reader: the handler may open a box of its own.
+    const NOTIFYICONDATAA record = found->record;
+    post([this, record, mouse] {
+        deliverMessage(record.hWnd, record.uCallbackMessage, record.uID, mouse);
+    });
+    return true;
+}
 
 Handle QtPlatform::createIcon(const IconImage& image) {
     QImage picture(image.width, image.height, QImage::Format_ARGB32);
@@ -96,7 +175,20 @@ int QtPlatform::Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* 
                                  deliverMessage(target, callback, id, mouse);
                          });
     }
+    const QWidgetList before = QApplication::topLevelWidgets();
     tray.icon->show();
+    // An XEmbed icon is a window of ours inside the tray. Qt drops the presses on it while a
+    // message box is open; the shell's icon on Windows still reports them.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!before.contains(w) && w->inherits("QSystemTrayIconSys")) tray.embedded = w->winId();
+    }
+    if (tray.embedded != 0 && !modalTrayPresses_) {
+        modalTrayPresses_ =
+            std::make_unique<ModalTrayPresses>([this](std::uint32_t x11Window, int button) {
+                return trayPressedWhileModal(x11Window, button);
+            });
+        app_->installNativeEventFilter(modalTrayPresses_.get());
+    }
     trayIcons_.push_back(std::move(tray));
     return 1;
 }
