@@ -1,9 +1,15 @@
 // The sidebar window's creation, close and destroy handlers: the start-up sequence in its fixed
 // order, and the way a close request ends the program.
+#include <memory>
+
+#include "clock/AnalogClock.h"
+#include "clock/ClockSettings.h"
 #include "platform/winapi.h"
 #include "sidebar/TForm1.h"
 #include "ui/Application.h"
 #include "ui/FilePath.h"
+#include "ui/IniFile.h"
+#include "ui/Resources.h"
 
 namespace brivane {
 
@@ -18,7 +24,24 @@ void TForm1::FormCreate() {
     // 3. The executable's folder.
     AppDir = ui::extractFilePath(platform::current().moduleFileName());
 
-    // 4 to 9. The clock's settings file and face: added with the clock.
+    // 4. The clock's settings file; opening only records its name.
+    auto settingsFile = std::make_unique<ui::IniFile>(AppDir + "lclock.ini");
+
+    // 5. The clock face, from the image resource.
+    ClockFace = ui::loadResourceBitmap("ceas2");
+
+    // 6. The clock's drawing surface at 24 bits per pixel.
+    Image2.changePicture(
+        [](ui::Bitmap& picture) { picture.setPixelFormat(ui::PixelFormat::Bits24); });
+
+    // 7. The face at 24 bits per pixel too.
+    ClockFace.setPixelFormat(ui::PixelFormat::Bits24);
+
+    // 8. The clock settings.
+    readClockSettings(*settingsFile, ClockSettings);
+
+    // 9. Done with the settings file.
+    settingsFile.reset();
 
     // 10. No taskbar button and no place in the task switcher.
     ShowWindow(application, SW_HIDE);
@@ -37,6 +60,9 @@ void TForm1::FormCreate() {
     // The steps after the skin (the first slide, the tray icon) run through
     // runLateStartupStep: a failing one is reported and the next still runs, so a missing
     // picture cannot cost the user the tray icon and its menu.
+
+    // 14. The first slide.
+    runLateStartupStep([this] { loadStartupSlide(); });
 
     // 15. The tray icon.
     runLateStartupStep([this] { addTrayIcon(); });

@@ -8,6 +8,7 @@
 // fonts as plain descriptions, and events come back through small listener interfaces.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -160,6 +161,15 @@ struct TimeOfDay {
     int hour = 0, minute = 0, second = 0, milliseconds = 0;
 };
 
+// The user's regional settings for dates and times: what the calendar texts are made of.
+struct LocaleNames {
+    std::array<std::string, 12> monthNames;  // full names, January first; empty where none is set
+    std::array<std::string, 7> dayNames;     // full weekday names, Sunday first; empty where none
+    std::string timeSeparator;       // as the settings give it: empty, one or more characters
+    bool timeSeparatorKnown = true;  // false when the settings could not be read
+    friend bool operator==(const LocaleNames&, const LocaleNames&) = default;
+};
+
 // The shell's notification-icon record in its first layout: 88 bytes where handles are 32-bit.
 struct NOTIFYICONDATAA {
     std::uint32_t cbSize = 0;
@@ -245,11 +255,54 @@ public:
     virtual Argb sysColor(int index) = 0;
     virtual TimeOfDay localTime() = 0;
 
+    // --- the clock and the calendar ----------------------------------------------------------
+    // The system's profile-file reader, with the Windows arguments: the value of `key` in
+    // `section` of the file `fileName`, at most size - 1 characters and a terminating zero;
+    // returns the number of characters delivered. On systems without one, see ProfileReader.h.
+    virtual std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                                   const char* defaultText, char* buffer,
+                                                   std::uint32_t size, const char* fileName) = 0;
+    // The month and weekday names and the time separator of the user's regional settings, as
+    // they are now.
+    virtual LocaleNames localeNames() = 0;
+    // Called whenever the system announces a change of the regional settings.
+    virtual void onLocaleChanged(std::function<void()> handler) = 0;
+
     // The window-system calls that the program makes by name. On Windows they are the system's
     // own; elsewhere they act on the platform's own model of the application window.
     virtual int ShowWindow(Handle window, int command) = 0;
     virtual std::int32_t GetWindowLongA(Handle window, int index) = 0;
     virtual std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) = 0;
+
+    // --- the desktop tools' requests to the shell ----------------------------------------
+    // Called by name with the Windows arguments (platform/winapi.h). Strings are zero-terminated
+    // and may be null where Windows allows it, so an empty text and no text stay apart. Where
+    // there is no Windows shell the platform hands each request to the system's own equivalent.
+    virtual std::int32_t SHEmptyRecycleBinA(Handle window, const char* rootPath,
+                                            std::uint32_t flags) = 0;
+    virtual unsigned WinExec(const char* commandLine, unsigned showCommand) = 0;
+    virtual std::intptr_t ShellExecuteA(Handle window, const char* operation, const char* file,
+                                        const char* parameters, const char* directory,
+                                        int showCommand) = 0;
+
+    // The DDE client calls of a conversation with a shell service. Instances are numbers,
+    // string handles, conversations and data handles are handles (0 is none or failure).
+    using DdeCallback = Handle (*)(unsigned type, unsigned format, Handle conversation,
+                                   Handle hsz1, Handle hsz2, Handle data, std::uintptr_t data1,
+                                   std::uintptr_t data2);
+    virtual unsigned DdeInitializeA(std::uint32_t* instance, DdeCallback callback,
+                                    std::uint32_t command, std::uint32_t reserved) = 0;
+    virtual int DdeUninitialize(std::uint32_t instance) = 0;
+    virtual Handle DdeCreateStringHandleA(std::uint32_t instance, const char* text,
+                                          int codePage) = 0;
+    virtual int DdeFreeStringHandle(std::uint32_t instance, Handle hsz) = 0;
+    virtual Handle DdeConnect(std::uint32_t instance, Handle service, Handle topic,
+                              const void* context) = 0;
+    virtual Handle DdeClientTransaction(const std::uint8_t* data, std::uint32_t length,
+                                        Handle conversation, Handle item, unsigned format,
+                                        unsigned type, std::uint32_t timeout,
+                                        std::uint32_t* result) = 0;
+    virtual int DdeDisconnect(Handle conversation) = 0;
 
     // --- the tray icon and its menu ----------------------------------------------------------
     // An icon made of one image; it lives as long as the platform.

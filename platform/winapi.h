@@ -31,9 +31,104 @@ inline LONG SetWindowLongA(HWND window, int index, LONG value) {
     return platform::current().SetWindowLongA(window, index, value);
 }
 
-// --- the tray icon and its menu ---------------------------------------------------------------
+// --- the shell: recycle bins, programs, "open" --------------------------------------------
 using UINT = unsigned;
 using DWORD = std::uint32_t;
+using HRESULT = std::int32_t;
+using HINSTANCE = std::intptr_t;
+using LPCSTR = const char*;
+
+constexpr DWORD SHERB_NOCONFIRMATION = 0x1;
+constexpr int SW_SHOWMINNOACTIVE = 7;
+
+inline HRESULT SHEmptyRecycleBinA(HWND window, LPCSTR rootPath, DWORD flags) {
+    return platform::current().SHEmptyRecycleBinA(window, rootPath, flags);
+}
+// Greater than 31 when the program was started.
+inline UINT WinExec(LPCSTR commandLine, UINT showCommand) {
+    return platform::current().WinExec(commandLine, showCommand);
+}
+// Greater than 32 on success.
+inline HINSTANCE ShellExecuteA(HWND window, LPCSTR operation, LPCSTR file, LPCSTR parameters,
+                               LPCSTR directory, int showCommand) {
+    return platform::current().ShellExecuteA(window, operation, file, parameters, directory,
+                                             showCommand);
+}
+
+// --- DDE, client side ---------------------------------------------------------------------
+using HSZ = platform::Handle;
+using HCONV = platform::Handle;
+using HDDEDATA = platform::Handle;
+using PFNCALLBACK = platform::Platform::DdeCallback;
+struct CONVCONTEXT;
+
+constexpr DWORD APPCMD_CLIENTONLY = 0x10;
+constexpr UINT DMLERR_NO_ERROR = 0;
+constexpr int CP_WINANSI = 1004;
+constexpr UINT CF_TEXT = 1;
+constexpr UINT XTYP_EXECUTE = 0x4050;
+constexpr DWORD TIMEOUT_ASYNC = 0xFFFFFFFF;
+
+inline UINT DdeInitializeA(DWORD* instance, PFNCALLBACK callback, DWORD command, DWORD reserved) {
+    return platform::current().DdeInitializeA(instance, callback, command, reserved);
+}
+inline BOOL DdeUninitialize(DWORD instance) {
+    return platform::current().DdeUninitialize(instance);
+}
+inline HSZ DdeCreateStringHandleA(DWORD instance, LPCSTR text, int codePage) {
+    return platform::current().DdeCreateStringHandleA(instance, text, codePage);
+}
+inline BOOL DdeFreeStringHandle(DWORD instance, HSZ hsz) {
+    return platform::current().DdeFreeStringHandle(instance, hsz);
+}
+inline HCONV DdeConnect(DWORD instance, HSZ service, HSZ topic, const CONVCONTEXT* context) {
+    return platform::current().DdeConnect(instance, service, topic, context);
+}
+inline HDDEDATA DdeClientTransaction(const std::uint8_t* data, DWORD length, HCONV conversation,
+                                     HSZ item, UINT format, UINT type, DWORD timeout,
+                                     DWORD* result) {
+    return platform::current().DdeClientTransaction(data, length, conversation, item, format, type,
+                                                    timeout, result);
+}
+inline BOOL DdeDisconnect(HCONV conversation) {
+    return platform::current().DdeDisconnect(conversation);
+}
+
+// --- the clock and the calendar -------------------------------------------------------------
+
+using WORD = std::uint16_t;
+using COLORREF = std::uint32_t;  // 0x00BBGGRR
+using LPSTR = char*;
+
+struct SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;      // 1 January ... 12 December
+    WORD wDayOfWeek;  // 0 Sunday ... 6 Saturday
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+};
+
+inline void GetLocalTime(SYSTEMTIME* time) {
+    const platform::TimeOfDay t = platform::current().localTime();
+    *time = {WORD(t.year), WORD(t.month),  WORD(t.dayOfWeek), WORD(t.day),
+             WORD(t.hour), WORD(t.minute), WORD(t.second),    WORD(t.milliseconds)};
+}
+
+inline COLORREF GetSysColor(int index) {
+    const platform::Argb c = platform::current().sysColor(index);
+    return ((c >> 16) & 0xFF) | (c & 0xFF00) | ((c & 0xFF) << 16);
+}
+
+inline DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR buffer,
+                                      DWORD size, LPCSTR fileName) {
+    return platform::current().GetPrivateProfileStringA(section, key, defaultText, buffer, size,
+                                                        fileName);
+}
+
+// --- the tray icon and its menu ---------------------------------------------------------------
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using HICON = platform::Handle;

@@ -253,6 +253,22 @@ void TForm1::bindHandlers() {
     bind(prev, &TForm1::prevMouseDown, &TForm1::prevMouseUp);
     bind(next, &TForm1::nextMouseDown, &TForm1::nextMouseUp);
 
+    // Desktop tools.
+    Timer1.setOnTimer([this] { Timer1Timer(); });
+    imagine.onClick = [this] { imagineClick(); };
+    Image3.onClick = [this] { Image3Click(); };
+    Image4.onClick = [this] { Image4Click(); };
+    Image5.onClick = [this] { Image5Click(); };
+    Image6.onClick = [this] { Image6Click(); };
+    Image7.onClick = [this] { Image7Click(); };
+    Image8.onClick = [this] { Image8Click(); };
+    go.onClick = [this] { goClick(); };
+    Edit1.onKeyDown = [this](int& key, ui::ShiftState shift) { Edit1KeyDown(key, shift); };
+
+    // The clock and the calendar.
+    Timer2.setOnTimer([this] { Timer2Timer(); });
+    Timer4.setOnTimer([this] { Timer4Timer(); });
+
     // The tray icon and its menu.
     onMessage[WM_TRAYICON] = [this](WPARAM wParam, LPARAM lParam) { WMTrayIcon(wParam, lParam); };
     auto menuItem = [this](const std::string& name, void (TForm1::*handler)()) {

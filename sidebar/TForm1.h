@@ -3,9 +3,12 @@
 // in (each over those before it); the edit box and the list boxes lie above them all.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "clock/CalendarText.h"
 #include "platform/winapi.h"
+#include "ui/Canvas.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -85,6 +88,26 @@ public:
     void nextMouseDown(const ui::MouseEvent&);
     void nextMouseUp(const ui::MouseEvent&);
 
+    // --- desktop tools: slide show, shortcut buttons, search box (tools/) -------------------
+    void Timer1Timer();
+    void imagineClick();
+    void Image3Click();
+    void Image4Click();
+    void Image5Click();
+    void Image6Click();
+    void Image7Click();
+    void Image8Click();
+    void goClick();
+    void Edit1KeyDown(int& key, ui::ShiftState shift);
+
+    // --- the clock and the calendar ---------------------------------------------------------
+    void Timer2Timer();  // the digital time, the month and the day
+    void Timer4Timer();  // the analog clock
+    // The pen of Image2's picture: its colour and width carry over from one tick to the next.
+    ui::Pen Image2Pen;
+    // The names and the time separator of the user's regional settings, kept current.
+    RegionalSettings regionalSettings;
+
     // --- the tray icon and its menu (app/TrayIcon.cpp) ---------------------------------------
     // The notification-icon record, filled at start-up step 15.
     NOTIFYICONDATAA TrayIconData{};
@@ -102,6 +125,8 @@ private:
     // Start-up steps after the skin is loaded: each is reported on its own when it fails, and
     // the ones after it still run.
     void runLateStartupStep(const std::function<void()>& step);
+    // Start-up step 14: the first slide.
+    void loadStartupSlide();
     // Start-up step 15: the tray icon.
     void addTrayIcon();
 };
@@ -111,5 +136,11 @@ extern TForm1* Form1;
 
 // The executable's folder, with a trailing separator; set during start-up.
 extern std::string AppDir;
+
+// The slide show's tick counter, 0 at program start; wraps from 255 to 0.
+extern std::uint8_t SlideTick;
+
+// Starts the control-panel applet `applet`; greater than 31 when it was started.
+int RunControlPanelApplet(const std::string& applet);
 
 }  // namespace brivane

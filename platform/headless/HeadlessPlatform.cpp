@@ -1,9 +1,12 @@
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
+
+#include "platform/ProfileReader.h"
 
 namespace brivane::platform {
 
@@ -288,6 +291,53 @@ Argb HeadlessPlatform::sysColor(int index) {
     }
 }
 
+// --- the clock and the calendar ---------------------------------------------------------------
+
+void HeadlessPlatform::setLocalTime(const TimeOfDay& time) {
+    comingTimes_.clear();
+    localTime_ = time;
+}
+
+void HeadlessPlatform::setLocalTimes(std::vector<TimeOfDay> times) {
+    comingTimes_.assign(times.begin(), times.end());
+}
+
+TimeOfDay HeadlessPlatform::localTime() {
+    ++localTimeReads_;
+    if (!comingTimes_.empty()) {
+        localTime_ = comingTimes_.front();
+        comingTimes_.pop_front();
+    }
+    return localTime_;
+}
+
+std::uint32_t HeadlessPlatform::GetPrivateProfileStringA(const char* section, const char* key,
+                                                         const char* defaultText, char* buffer,
+                                                         std::uint32_t size, const char* fileName) {
+    auto text = [](const char* s) { return s != nullptr ? std::string(s) : std::string("(null)"); };
+    record("GetPrivateProfileStringA",
+           {text(section), text(key), text(defaultText), std::to_string(size), text(fileName)});
+    return readProfileString(section, key, defaultText, buffer, size, fileName);
+}
+
+LocaleNames HeadlessPlatform::englishLocale() {
+    return {{"January", "February", "March", "April", "May", "June", "July", "August", "September",
+             "October", "November", "December"},
+            {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+            ":",
+            true};
+}
+
+void HeadlessPlatform::setLocaleNames(const LocaleNames& names, bool announce) {
+    localeNames_ = names;
+    if (!announce) return;
+    for (auto& handler : localeChanged_) handler();
+}
+
+void HeadlessPlatform::onLocaleChanged(std::function<void()> handler) {
+    localeChanged_.push_back(std::move(handler));
+}
+
 int HeadlessPlatform::ShowWindow(Handle window, int command) {
     record("ShowWindow", {str(window), std::to_string(command)});
     if (window == ApplicationWindow) {
@@ -312,6 +362,128 @@ std::int32_t HeadlessPlatform::SetWindowLongA(Handle window, int index, std::int
     const std::int32_t old = applicationExStyle_;
     applicationExStyle_ = value;
     return old;
+}
+
+// --- the shell -----------------------------------------------------------------------------
+
+namespace {
+
+std::string quoted(const char* text) {
+    return text == nullptr ? std::string("NULL") : "\"" + std::string(text) + "\"";
+}
+
+bool sameText(const std::string& a, const char* b) {
+    const std::string other(b);
+    return std::equal(a.begin(), a.end(), other.begin(), other.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+std::int32_t HeadlessPlatform::SHEmptyRecycleBinA(Handle window, const char* rootPath,
+                                                  std::uint32_t flags) {
+    record("SHEmptyRecycleBinA", {str(window), quoted(rootPath), std::to_string(flags)});
+    return 0;
+}
+
+unsigned HeadlessPlatform::WinExec(const char* commandLine, unsigned showCommand) {
+    record("WinExec", {quoted(commandLine), std::to_string(showCommand)});
+    if (winExecResult_ > 31 && ddeServerStartsWithExplorer_ && commandLine != nullptr &&
+        sameText("explorer.exe", commandLine))
+        ddeServerRunning_ = true;
+    return winExecResult_;
+}
+
+std::intptr_t HeadlessPlatform::ShellExecuteA(Handle window, const char* operation,
+                                              const char* file, const char* parameters,
+                                              const char* directory, int showCommand) {
+    record("ShellExecuteA", {str(window), quoted(operation), quoted(file), quoted(parameters),
+                             quoted(directory), std::to_string(showCommand)});
+    return 42;
+}
+
+std::string HeadlessPlatform::hszText(Handle hsz) const {
+    if (hsz == 0) return "0";
+    auto it = ddeStrings_.find(hsz);
+    return it == ddeStrings_.end() ? "hsz?" + str(hsz) : "hsz(" + it->second + ")";
+}
+
+unsigned HeadlessPlatform::DdeInitializeA(std::uint32_t* instance, DdeCallback callback,
+                                          std::uint32_t command, std::uint32_t reserved) {
+    record("DdeInitializeA", {callback != nullptr ? "callback" : "NULL", std::to_string(command),
+                              std::to_string(reserved)});
+    if (instance == nullptr || callback == nullptr) return 0x4006;  // DMLERR_INVALIDPARAMETER
+    *instance = ++lastDdeInstance_;
+    ddeInstances_[*instance] = true;
+    return 0;
+}
+
+int HeadlessPlatform::DdeUninitialize(std::uint32_t instance) {
+    record("DdeUninitialize", {std::to_string(instance)});
+    return ddeInstances_.erase(instance) == 1 ? 1 : 0;
+}
+
+Handle HeadlessPlatform::DdeCreateStringHandleA(std::uint32_t instance, const char* text,
+                                                int codePage) {
+    record("DdeCreateStringHandleA",
+           {std::to_string(instance), quoted(text), std::to_string(codePage)});
+    if (!ddeInstances_.contains(instance) || text == nullptr) return 0;
+    const Handle h = nextHandle_++;
+    ddeStrings_[h] = text;
+    return h;
+}
+
+int HeadlessPlatform::DdeFreeStringHandle(std::uint32_t instance, Handle hsz) {
+    record("DdeFreeStringHandle", {std::to_string(instance), hszText(hsz)});
+    return ddeStrings_.erase(hsz) == 1 ? 1 : 0;
+}
+
+Handle HeadlessPlatform::DdeConnect(std::uint32_t instance, Handle service, Handle topic,
+                                    const void* context) {
+    record("DdeConnect", {std::to_string(instance), hszText(service), hszText(topic),
+                          context != nullptr ? "context" : "NULL"});
+    if (!ddeServerRunning_ || !ddeInstances_.contains(instance)) return 0;
+    const auto s = ddeStrings_.find(service);
+    const auto t = ddeStrings_.find(topic);
+    if (s == ddeStrings_.end() || t == ddeStrings_.end() || !sameText(s->second, "Folders") ||
+        !sameText(t->second, "AppProperties"))
+        return 0;
+    const Handle h = nextHandle_++;
+    ddeConversations_[h] = "conv" + std::to_string(++ddeConnections_);
+    return h;
+}
+
+Handle HeadlessPlatform::DdeClientTransaction(const std::uint8_t* data, std::uint32_t length,
+                                              Handle conversation, Handle item, unsigned format,
+                                              unsigned type, std::uint32_t timeout,
+                                              std::uint32_t* result) {
+    // The data as text, a zero byte shown as \0.
+    std::string text = data == nullptr ? "NULL" : "\"";
+    if (data != nullptr) {
+        for (std::uint32_t i = 0; i < length; ++i)
+            text += data[i] == 0 ? std::string("\\0") : std::string(1, char(data[i]));
+        text += "\"";
+    }
+    auto conv = ddeConversations_.find(conversation);
+    record("DdeClientTransaction",
+           {text, std::to_string(length),
+            conv == ddeConversations_.end() ? "conv?" + str(conversation) : conv->second,
+            hszText(item), std::to_string(format), std::to_string(type), std::to_string(timeout),
+            result != nullptr ? "result" : "NULL"});
+    if (conv == ddeConversations_.end()) return 0;
+    if (result != nullptr) *result = 1;  // the transaction's number
+    return 1;
+}
+
+int HeadlessPlatform::DdeDisconnect(Handle conversation) {
+    auto conv = ddeConversations_.find(conversation);
+    record("DdeDisconnect",
+           {conv == ddeConversations_.end() ? "conv?" + str(conversation) : conv->second});
+    if (conv == ddeConversations_.end()) return 0;
+    ddeConversations_.erase(conv);
+    return 1;
 }
 
 // --- the tray and the pop-up menus -----------------------------------------------------------

@@ -28,12 +28,35 @@ public:
     // --- what tests set ------------------------------------------------------------------
     void advance(int milliseconds);
     std::int64_t now() const { return now_; }
-    void setLocalTime(const TimeOfDay& time) { localTime_ = time; }
+    void setLocalTime(const TimeOfDay& time);
+    // Times that the next readings of the local time give, one each; the last one stays.
+    void setLocalTimes(std::vector<TimeOfDay> times);
+    // How often the local time has been read.
+    int localTimeReads() const { return localTimeReads_; }
+    // Changes the regional settings and announces the change (unless told not to).
+    void setLocaleNames(const LocaleNames& names, bool announce = true);
+    // English month and weekday names and ":" as the time separator: the settings a test starts
+    // with.
+    static LocaleNames englishLocale();
     void setWorkArea(Rect area);  // announces the change
     void setVirtualScreen(Rect screen) { virtualScreen_ = screen; }
     void setCursorPosition(Point p) { cursor_ = p; }
     void setModuleFileName(const std::string& path) { moduleFileName_ = path; }
     void setSysColor(int index, Argb color) { sysColors_[index] = color; }
+
+    // --- the shell (the desktop tools' requests) ---------------------------------------------
+    // What WinExec answers (greater than 31: the program was started).
+    void setWinExecResult(unsigned result) { winExecResult_ = result; }
+    // Whether the shell's DDE service "Folders", topic "AppProperties", answers a connect. When
+    // `startsWithExplorer`, it answers from the moment WinExec has started "explorer.exe".
+    void setDdeFolderService(bool running, bool startsWithExplorer = false) {
+        ddeServerRunning_ = running;
+        ddeServerStartsWithExplorer_ = startsWithExplorer;
+    }
+    // DDE objects still alive (instances, string handles, conversations).
+    std::size_t liveDdeObjects() const {
+        return ddeInstances_.size() + ddeStrings_.size() + ddeConversations_.size();
+    }
 
     // --- recorded calls -------------------------------------------------------------------
     struct Call {
@@ -156,11 +179,39 @@ public:
 
     std::string moduleFileName() override { return moduleFileName_; }
     Argb sysColor(int index) override;
-    TimeOfDay localTime() override { return localTime_; }
+    TimeOfDay localTime() override;
+
+    // Reads real files (tests write them), recording the call with its arguments: section, key,
+    // default, size and file name.
+    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                           const char* defaultText, char* buffer,
+                                           std::uint32_t size, const char* fileName) override;
+    LocaleNames localeNames() override { return localeNames_; }
+    void onLocaleChanged(std::function<void()> handler) override;
 
     int ShowWindow(Handle window, int command) override;
     std::int32_t GetWindowLongA(Handle window, int index) override;
     std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) override;
+
+    // Recorded with string arguments in double quotes (NULL for a null pointer), DDE string
+    // handles as hsz(text) and conversations as conv1, conv2... in order of connection.
+    std::int32_t SHEmptyRecycleBinA(Handle window, const char* rootPath,
+                                    std::uint32_t flags) override;
+    unsigned WinExec(const char* commandLine, unsigned showCommand) override;
+    std::intptr_t ShellExecuteA(Handle window, const char* operation, const char* file,
+                                const char* parameters, const char* directory,
+                                int showCommand) override;
+    unsigned DdeInitializeA(std::uint32_t* instance, DdeCallback callback, std::uint32_t command,
+                            std::uint32_t reserved) override;
+    int DdeUninitialize(std::uint32_t instance) override;
+    Handle DdeCreateStringHandleA(std::uint32_t instance, const char* text, int codePage) override;
+    int DdeFreeStringHandle(std::uint32_t instance, Handle hsz) override;
+    Handle DdeConnect(std::uint32_t instance, Handle service, Handle topic,
+                      const void* context) override;
+    Handle DdeClientTransaction(const std::uint8_t* data, std::uint32_t length, Handle conversation,
+                                Handle item, unsigned format, unsigned type, std::uint32_t timeout,
+                                std::uint32_t* result) override;
+    int DdeDisconnect(Handle conversation) override;
 
     Handle createIcon(const IconImage& image) override;
     int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) override;
@@ -209,6 +260,10 @@ private:
     std::deque<std::function<void()>> posted_;
     std::function<void()> workAreaChanged_;
     TimeOfDay localTime_;
+    std::deque<TimeOfDay> comingTimes_;
+    int localTimeReads_ = 0;
+    LocaleNames localeNames_ = englishLocale();
+    std::vector<std::function<void()>> localeChanged_;
     Rect workArea_{0, 0, 1280, 760};
     Rect virtualScreen_{0, 0, 1280, 800};
     Point cursor_;
@@ -218,6 +273,15 @@ private:
     std::int32_t applicationExStyle_ = 0x00040000;  // WS_EX_APPWINDOW
     bool applicationVisible_ = true;
     int openBoxes_ = 0;
+    unsigned winExecResult_ = 33;
+    bool ddeServerRunning_ = true;
+    bool ddeServerStartsWithExplorer_ = false;
+    std::uint32_t lastDdeInstance_ = 0;
+    int ddeConnections_ = 0;
+    std::map<std::uint32_t, bool> ddeInstances_;
+    std::map<Handle, std::string> ddeStrings_;
+    std::map<Handle, std::string> ddeConversations_;  // handle -> "conv1"...
+    std::string hszText(Handle hsz) const;
     std::map<Handle, IconImage> icons_;
     std::vector<NOTIFYICONDATAA> trayIcons_;
     bool trayAvailable_ = true;

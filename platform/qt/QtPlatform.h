@@ -22,8 +22,10 @@
 namespace brivane::platform::qt {
 
 class ListBoxControl;
+class LocaleWatch;
 class QuitSignals;
 class TopWindow;
+class X11Desktop;
 
 // Presses on the program's XEmbed tray icons that Qt would drop while a modal box is open.
 class ModalTrayPresses final : public QAbstractNativeEventFilter {
@@ -36,7 +38,6 @@ private:
     Pressed pressed_;
     std::uint8_t inputExtension_ = 0;  // the major opcode of the X input extension
 };
-class X11Desktop;
 
 class QtPlatform final : public Platform {
 public:
@@ -90,9 +91,36 @@ public:
     Argb sysColor(int index) override;
     TimeOfDay localTime() override;
 
+    // The clock and the calendar (LocaleWatch.cpp).
+    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                           const char* defaultText, char* buffer,
+                                           std::uint32_t size, const char* fileName) override;
+    LocaleNames localeNames() override;
+    void onLocaleChanged(std::function<void()> handler) override;
+
     int ShowWindow(Handle window, int command) override;
     std::int32_t GetWindowLongA(Handle window, int index) override;
     std::int32_t SetWindowLongA(Handle window, int index, std::int32_t value) override;
+
+    // The desktop tools' shell requests (QtShell.cpp): handed to the Linux desktop's own
+    // programs through platform/linux/DesktopShell.
+    std::int32_t SHEmptyRecycleBinA(Handle window, const char* rootPath,
+                                    std::uint32_t flags) override;
+    unsigned WinExec(const char* commandLine, unsigned showCommand) override;
+    std::intptr_t ShellExecuteA(Handle window, const char* operation, const char* file,
+                                const char* parameters, const char* directory,
+                                int showCommand) override;
+    unsigned DdeInitializeA(std::uint32_t* instance, DdeCallback callback, std::uint32_t command,
+                            std::uint32_t reserved) override;
+    int DdeUninitialize(std::uint32_t instance) override;
+    Handle DdeCreateStringHandleA(std::uint32_t instance, const char* text, int codePage) override;
+    int DdeFreeStringHandle(std::uint32_t instance, Handle hsz) override;
+    Handle DdeConnect(std::uint32_t instance, Handle service, Handle topic,
+                      const void* context) override;
+    Handle DdeClientTransaction(const std::uint8_t* data, std::uint32_t length, Handle conversation,
+                                Handle item, unsigned format, unsigned type, std::uint32_t timeout,
+                                std::uint32_t* result) override;
+    int DdeDisconnect(Handle conversation) override;
 
     // The tray icon and its menu (QtTray.cpp).
     Handle createIcon(const IconImage& image) override;
@@ -152,6 +180,8 @@ private:
     bool applicationWindowVisible_ = true;
     std::map<Handle, std::int32_t> extendedStyles_;
     std::string applicationTitle_;
+
+    LocaleWatch* localeWatch_ = nullptr;  // a child of the application object, made when needed
 
     bool quitHandled_ = false;
     int exitCode_ = 0;

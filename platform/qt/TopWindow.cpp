@@ -58,6 +58,8 @@ TopWindow::TopWindow(const WindowSpec& spec, WindowListener* listener)
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_StaticContents);
     setMouseTracking(true);
+    // A sidebar is seldom the active window; its hints show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setWindowTitle(QString::fromStdString(spec.caption));
     setGeometry(spec.bounds.left, spec.bounds.top, std::max(1, spec.bounds.width()),
                 std::max(1, spec.bounds.height()));

@@ -1,5 +1,10 @@
 // What Qt does not say for us on X11: the skip-taskbar and skip-pager states of the program's
 // windows, and the work area read from the root window's _NET_WORKAREA.
+//
+// On the work area: with one screen Qt follows _NET_WORKAREA itself, window manager or not (a
+// change of the root property reaches QScreen::availableGeometryChanged; checked under Xvfb
+// with no window manager). With several screens Qt gives every screen its whole area, so the
+// platform reads the property itself and watches it for changes.
 #pragma once
 
 #include <QAbstractNativeEventFilter>

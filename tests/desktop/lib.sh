@@ -135,6 +135,15 @@ pixel() {
         sed -n 's/.*\(#[0-9A-Fa-f]\{6\}\).*/\1/p' | head -n1 | tr 'a-f' 'A-F'
 }
 
+# differences SHOT X Y FILE PX PY WIDTH HEIGHT: how many pixels of the WIDTH x HEIGHT area at
+# X,Y of the screenshot differ from the area at PX,PY of the picture file.
+differences() {
+    local shot=$1 x=$2 y=$3 file=$4 px=$5 py=$6 w=$7 h=$8
+    convert "$shot" -alpha off -crop "${w}x${h}+${x}+${y}" +repage "$work/region.screen.png"
+    convert "$file" -alpha off -crop "${w}x${h}+${px}+${py}" +repage "$work/region.art.png"
+    compare -metric AE "$work/region.screen.png" "$work/region.art.png" null: 2>&1 || true
+}
+
 # screen_pixel X Y: the colour of one screen pixel, from a fresh screenshot.
 screen_pixel() {
     screenshot "$work/pixel.png"
@@ -144,9 +153,10 @@ screen_pixel() {
 # screen_pixel_is X Y COLOUR: succeeds when that screen pixel has that colour.
 screen_pixel_is() { [ "$(screen_pixel "$1" "$2")" = "$3" ]; }
 
-# artwork NAME: the committed artwork file of an image resource or design picture.
+# artwork NAME: the committed artwork file of an image resource or design picture (the files
+# are named in lower case).
 artwork() {
-    local name=$1 dir file
+    local name=${1,,} dir file
     for dir in images design; do
         file="$BRIVANE_SOURCE_DIR/resources/$dir/$name.bmp"
         if [ -f "$file" ]; then

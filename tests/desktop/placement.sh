@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The sidebar on a screen of the given size: 122 pixels wide against the right edge, as tall as
 # the screen (no panel, so the work area is the whole screen), and a window of the right kind:
-# borderless, no taskbar button, not in the pager, not kept on top, reserving no space.
+# borderless, no taskbar button, not in the pager, not kept on top, reserving no space, and
+# carrying the program icon.
 # Usage: placement.sh WIDTH HEIGHT
 source "$(dirname "$0")/lib.sh"
 width=$1
@@ -32,3 +33,10 @@ motif=$(sed -n 's/^_MOTIF_WM_HINTS([^)]*) = //p' <<<"$props")
 decorations=$(awk -F', ' '{ print $3 }' <<<"$motif")
 [ -n "$motif" ] && [ "$decorations" = "0x0" ] || fail "window decorations asked for: '$motif'"
 pass "a borderless tool window off the taskbar and pager, not on top, reserving no space"
+
+# The program's icon, at each of its sizes, is the window's icon.
+icon=$(xprop -id "$window" _NET_WM_ICON)
+for size in 48 32 16; do
+    grep -q "Icon ($size x $size)" <<<"$icon" || fail "no ${size}x${size} image in the window icon"
+done
+pass "the window carries the program icon at 48, 32 and 16 pixels"

@@ -79,10 +79,25 @@ menu_window() {
 has_menu() { [ -n "$(menu_window)" ]; }
 no_menu() { [ -z "$(menu_window)" ]; }
 
+# A menu that has just closed may still hold the pointer grab for a moment, and a press then
+# goes to it; so a right click that opens nothing within a few seconds is made once more.
 open_menu() {
-    xdotool mousemove "$icon_x" "$icon_y" click 3
+    local attempt
+    for attempt in 1 2 3; do
+        xdotool mousemove "$icon_x" "$icon_y" click 3
+        WAIT_SECONDS=5 wait_until_quietly has_menu && break
+    done
     wait_until "the menu to open after a right click" has_menu
     read -r menu menu_left menu_top menu_width menu_height <<<"$(menu_window)"
+}
+
+# wait_until_quietly COMMAND...: as wait_until, but a timeout is only a failed status.
+wait_until_quietly() {
+    local deadline=$((SECONDS + WAIT_SECONDS))
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.1
+    done
 }
 
 open_menu

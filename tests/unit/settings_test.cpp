@@ -15,6 +15,9 @@
 namespace brivane {
 namespace {
 
+// The program as if installed beside the slide pictures, so that start-up shows no report.
+constexpr const char* ProgramBesideTheSlides = BRIVANE_SOURCE_DIR "/resources/brivane";
+
 using platform::HeadlessPlatform;
 using platform::Point;
 using platform::Rect;
@@ -34,6 +37,7 @@ protected:
     std::optional<Program> program;
 
     void SetUp() override {
+        platform.setModuleFileName(ProgramBesideTheSlides);
         platform.setVirtualScreen({0, 0, 1280, 800});
         program.emplace(platform);
         program->start();
@@ -141,6 +145,7 @@ TEST(SettingsPlace, FirstShownInTheMiddleOfTheVirtualScreenThenKeptWhereItStood)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HeadlessPlatform platform;
+        platform.setModuleFileName(ProgramBesideTheSlides);
         platform.setVirtualScreen(c.virtualScreen);
         Program program(platform);
         program.start();
@@ -283,6 +288,7 @@ TEST(ClockModes, EachLayoutPutsEveryWidgetWhereItsTableSays) {
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);
         HeadlessPlatform platform;
+        platform.setModuleFileName(ProgramBesideTheSlides);
         Program program(platform);
         program.start();
         TForm1& f = *Form1;

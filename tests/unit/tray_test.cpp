@@ -18,6 +18,9 @@
 namespace brivane {
 namespace {
 
+// The program as if installed beside the slide pictures, so that start-up shows no report.
+constexpr const char* ProgramBesideTheSlides = BRIVANE_SOURCE_DIR "/resources/brivane";
+
 using platform::HeadlessPlatform;
 using platform::Rect;
 
@@ -33,7 +36,7 @@ protected:
     std::optional<Program> program;
 
     void start() {
-        platform.setModuleFileName("/opt/brivane/bin/brivane");
+        platform.setModuleFileName(ProgramBesideTheSlides);
         program.emplace(platform);
         program->start();
     }
@@ -190,6 +193,7 @@ TEST(TrayMenu, EachItemDoesItsOwnThing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HeadlessPlatform fresh;
+        fresh.setModuleFileName(ProgramBesideTheSlides);
         Program local(fresh);
         local.start();
         const int sidebarRaised = fresh.window(Form1->handle()).raised;
@@ -293,6 +297,7 @@ TEST(TrayStartUp, WithoutAnIconTheProgramRunsOnAndEndsQuietly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HeadlessPlatform platform;
+        platform.setModuleFileName(ProgramBesideTheSlides);
         platform.setTrayAvailable(c.trayAvailable);
         if (c.failingCall != nullptr) {
             const std::string failing = c.failingCall;

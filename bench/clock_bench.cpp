@@ -1,0 +1,74 @@
+// What a second of the clock costs: one Timer4 tick (the face copy, three hands) with the repaint
+// of the clock's region, and one Timer2 tick (three readings of the time, three captions) with the
+// repaint of the captions that changed.
+#include <benchmark/benchmark.h>
+
+#include "app/Program.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "sidebar/TForm1.h"
+
+namespace brivane {
+namespace {
+
+struct Sidebar {
+    platform::HeadlessPlatform platform;
+    Program program{platform};
+    Sidebar() {
+        platform.setWorkArea({0, 0, 1920, 1200});
+        program.start();
+    }
+    // A different time on every call, so that every hand and caption changes.
+    void nextSecond(int n) {
+        platform::TimeOfDay t;
+        t.hour = n / 3600 % 24;
+        t.minute = n / 60 % 60;
+        t.second = n % 60;
+        t.day = 1 + n % 28;
+        t.month = 1 + n % 12;
+        t.dayOfWeek = n % 7;
+        platform.setLocalTime(t);
+    }
+};
+
+void AnalogClockTick(benchmark::State& state) {
+    Sidebar sidebar;
+    TForm1& form = *Form1;
+    int n = 0;
+    for (auto _ : state) {
+        sidebar.nextSecond(n += 61);
+        form.Timer4Timer();
+        form.update();
+        benchmark::DoNotOptimize(form.picture().pixel(60, 60));
+    }
+}
+BENCHMARK(AnalogClockTick)->Unit(benchmark::kMicrosecond);
+
+// The clock's own part of the tick: the face copy and the three hands, without the repaint.
+void AnalogClockTickWithoutRepaint(benchmark::State& state) {
+    Sidebar sidebar;
+    TForm1& form = *Form1;
+    int n = 0;
+    for (auto _ : state) {
+        sidebar.nextSecond(n += 61);
+        form.Timer4Timer();
+        benchmark::DoNotOptimize(form.Image2.picture().pixel(40, 40));
+    }
+    form.update();
+}
+BENCHMARK(AnalogClockTickWithoutRepaint)->Unit(benchmark::kMicrosecond);
+
+void CalendarTextTick(benchmark::State& state) {
+    Sidebar sidebar;
+    TForm1& form = *Form1;
+    int n = 0;
+    for (auto _ : state) {
+        sidebar.nextSecond(n += 3661);
+        form.Timer2Timer();
+        form.update();
+        benchmark::DoNotOptimize(form.picture().pixel(60, 530));
+    }
+}
+BENCHMARK(CalendarTextTick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace brivane
