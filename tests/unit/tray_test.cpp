@@ -327,5 +327,22 @@ TEST(TrayStartUp, WithoutAnIconTheProgramRunsOnAndEndsQuietly) {
     }
 }
 
+// The step before the tray icon's (the first slide) fails when the picture is missing: it is
+// reported, and the icon is added all the same.
+TEST(TrayStartUp, AMissingFirstSlideDoesNotCostTheIcon) {
+    HeadlessPlatform platform;
+    platform.setModuleFileName("/nonexistent/brivane/brivane");
+    Program program(platform);
+    program.start();
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].kind, platform::MessageKind::Error);
+    EXPECT_NE(platform.messages()[0].text.find("10.bmp"), std::string::npos)
+        << platform.messages()[0].text;
+    ASSERT_EQ(platform.trayIcons().size(), 1u);
+    platform.onPopupMenu = [](const std::vector<std::string>&, platform::Point) { return 0; };
+    EXPECT_TRUE(platform.trayMouse(RightPress));
+    EXPECT_TRUE(Form3->visible());
+}
+
 }  // namespace
 }  // namespace brivane
