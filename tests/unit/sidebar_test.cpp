@@ -2,6 +2,7 @@
 // pressed-button feedback and the embedded artwork.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "app/Program.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "sidebar/TForm1.h"
+#include "ui/BitmapFile.h"
 #include "ui/EmbeddedFiles.h"
 #include "ui/Resources.h"
 
@@ -204,6 +206,17 @@ TEST_F(SidebarTest, WindowStandsAgainstTheRightEdgeOfTheWorkAreaAndFollowsItsCha
         EXPECT_EQ(form().pan.height(), area.height());  // the skin follows the height
         EXPECT_EQ(form().picture().height(), area.height());
     }
+}
+
+// With BRIVANE_PICTURES set to a folder, the composed sidebar is written there as a .bmp file
+// for a person to look at; either way it must read back as the same picture.
+TEST_F(SidebarTest, ComposedPictureCanBeSavedForAPersonToLookAt) {
+    const char* folder = std::getenv("BRIVANE_PICTURES");
+    const std::string file = std::string(folder ? folder : ::testing::TempDir().c_str()) +
+                             "/sidebar-headless.bmp";
+    ui::saveBitmapFile(form().picture(), file);
+    EXPECT_EQ(ui::loadBitmapFile(file), form().picture());
+    EXPECT_THROW(ui::saveBitmapFile(form().picture(), "/nonexistent-folder/x.bmp"), ui::BitmapError);
 }
 
 TEST_F(SidebarTest, BelowTheSkinTheWindowShowsItsBackgroundColour) {
