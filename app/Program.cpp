@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "player/Playback.h"
 #include "sidebar/TForm1.h"
 
 namespace brivane {
@@ -20,6 +21,10 @@ int Program::run() { return application_.run(); }
 void Program::shutdown() {
     sidebar_.reset();
     AppDir.clear();
+    // Only the handle is forgotten, so that a program started again in this process (as the
+    // tests do) starts without a stream; the audio library keeps its stream until the process
+    // ends.
+    CurrentStream = 0;
 }
 
 int runProgram(platform::Platform& platform) {

@@ -268,6 +268,20 @@ void TForm1::bindHandlers() {
     // The clock and the calendar.
     Timer2.setOnTimer([this] { Timer2Timer(); });
     Timer4.setOnTimer([this] { Timer4Timer(); });
+
+    // The music player.
+    Open.onClick = [this] { OpenClick(); };
+    remove.onClick = [this] { removeClick(); };
+    ListBox1.onClick = [this] { ListBox1Click(); };
+    ListBox1.onDblClick = [this] { ListBox1DblClick(); };
+    ListBox1.onKeyDown = [this](int& key, ui::ShiftState shift) { ListBox1KeyDown(key, shift); };
+    Play.onClick = [this] { PlayClick(); };
+    btnPause.onClick = [this] { btnPauseClick(); };
+    btnStop.onClick = [this] { btnStopClick(); };
+    prev.onClick = [this] { prevClick(); };
+    next.onClick = [this] { nextClick(); };
+    pnlDisplay.onClick = [this] { pnlDisplayClick(); };
+    Timer3.setOnTimer([this] { Timer3Timer(); });
 }
 
 }  // namespace brivane

@@ -257,6 +257,10 @@ void Form::closeRequested() {
     Application::instance().dispatch([this] { handleClose(); });
 }
 
+void Form::message(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+    Application::instance().dispatch([&] { windowMessage(msg, wParam, lParam); });
+}
+
 void Form::exposed(Rect area) {
     if (visible_) platform::current().present(handle_, picture().constView(), area);
 }

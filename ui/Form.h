@@ -8,6 +8,7 @@
 //     that release; the second press of a double click raises a double click and no click.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -80,6 +81,13 @@ public:
     void mouseLeft() override;
     void closeRequested() override;
     void exposed(Rect area) override;
+    void message(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+protected:
+    // A window message by its Windows number, run through the application's dispatch. A form
+    // with message handlers overrides this and picks its messages out.
+    virtual void windowMessage(unsigned /*msg*/, std::uintptr_t /*wParam*/,
+                               std::intptr_t /*lParam*/) {}
 
 private:
     friend class Control;

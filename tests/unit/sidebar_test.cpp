@@ -240,10 +240,12 @@ TEST_F(SidebarTest, StartUpRemovesTheTaskbarButtonThenShowsTheWindow) {
     const std::string sidebar = std::to_string(form().handle());
     const std::string exStyle = std::to_string(0x00040000 | 0x80);
     EXPECT_EQ(seen, (std::vector<std::string>{
+                        "DragAcceptFiles(" + std::to_string(form().ListBox1.handle()) + ", 1)",
                         "ShowWindow(" + std::to_string(app) + ", 0)",
                         "GetWindowLongA(" + std::to_string(app) + ", -20)",
                         "SetWindowLongA(" + std::to_string(app) + ", -20, " + exStyle + ")",
                         "ShowWindow(" + std::to_string(app) + ", 5)",
+                        "BASS_Init(-1, 44100, 0, " + sidebar + ", null)",
                         "setWindowVisible(" + sidebar + ", true)",
                     }));
     EXPECT_EQ(AppDir, BRIVANE_SOURCE_DIR "/resources/");
