@@ -19,7 +19,8 @@ void TForm1::FormCreate() {
     // 1. Every repaint is composed off-screen and shown in one piece.
     doubleBuffered = true;
 
-    // 2. The playlist's drop target: added with the playlist.
+    // 2. The playlist takes files dropped from the file manager.
+    DragAcceptFiles(ListBox1.handle(), TRUE);
 
     // 3. The executable's folder.
     AppDir = ui::extractFilePath(platform::current().moduleFileName());
@@ -49,7 +50,8 @@ void TForm1::FormCreate() {
                    GetWindowLongA(application, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     ShowWindow(application, SW_SHOW);
 
-    // 11. The audio output: added with the player.
+    // 11. The audio output; a failure is reported and start-up goes on.
+    initAudioOutput();
 
     // 12. The folder again, for the slide show.
     path.setCaption(ui::extractFilePath(platform::current().moduleFileName()));

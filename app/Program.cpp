@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "player/Playback.h"
 #include "settings/TForm3.h"
 #include "sidebar/TForm1.h"
 
@@ -23,6 +24,10 @@ void Program::shutdown() {
     settings_.reset();
     sidebar_.reset();
     AppDir.clear();
+    // Only the handle is forgotten, so that a program started again in this process (as the
+    // tests do) starts without a stream; the audio library keeps its stream until the process
+    // ends.
+    CurrentStream = 0;
 }
 
 int runProgram(platform::Platform& platform) {

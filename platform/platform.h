@@ -114,7 +114,8 @@ public:
     virtual void closeRequested() = 0;
     // The system needs a part of the window drawn again (exposed after being covered).
     virtual void exposed(Rect area) = 0;
-    // A window message for the window: a tray icon's callback, a message posted to it.
+    // A window message by its Windows number (0x0233: files dropped, wParam the drop handle;
+    // a tray icon's callback message; a message posted to the window).
     virtual void message(unsigned /*msg*/, std::uintptr_t /*wParam*/, std::intptr_t /*lParam*/) {}
 };
 
@@ -154,6 +155,14 @@ struct NativeStyle {
     Cursor cursor = Cursor::Arrow;
     std::string hint;        // tool tip; empty for none
     int tabOrder = 0;
+};
+
+// One entry of a file dialog's filter: the name shown and the pattern(s) it lists, e.g. "Mp3"
+// and "*.mp3" (several patterns are separated by ";").
+struct FileFilter {
+    std::string name;
+    std::string pattern;
+    friend bool operator==(const FileFilter&, const FileFilter&) = default;
 };
 
 struct TimeOfDay {
@@ -303,6 +312,44 @@ public:
                                         unsigned type, std::uint32_t timeout,
                                         std::uint32_t* result) = 0;
     virtual int DdeDisconnect(Handle conversation) = 0;
+
+    // --- the music player ----------------------------------------------------------------
+    // Files dropped from the file manager. After DragAcceptFiles(control, TRUE) a drop of files
+    // or folders onto that control reaches its top-level window's listener as message 0x0233,
+    // wParam the drop handle; the platform keeps the drop's paths until DragFinish.
+    virtual void DragAcceptFiles(Handle window, int accept) = 0;
+    // index 0xFFFFFFFF: the number of paths of the drop. Otherwise the length of path `index`
+    // (without its NUL) when `buffer` is null, or at most size - 1 of its characters and a NUL
+    // written to `buffer`, returning the number written (without the NUL). 0 for a bad handle
+    // or index.
+    virtual unsigned DragQueryFileA(Handle drop, unsigned index, char* buffer, unsigned size) = 0;
+    virtual void DragFinish(Handle drop) = 0;
+
+    // The modal file-open dialog: `filters` in order, entry `filterIndex` (from 1) selected at
+    // first. True, with the chosen file's full path in `fileName`, when the user confirmed one.
+    virtual bool runOpenDialog(Handle owner, const std::vector<FileFilter>& filters,
+                               int filterIndex, std::string& fileName) = 0;
+
+    // The audio library, called by name with its own arguments (platform/audio.h): one output
+    // device, streams made from files and known by nonzero 32-bit handles. Every call with a
+    // handle that is 0 or no longer loaded does nothing; BASS_ChannelIsActive then answers 0.
+    virtual int BASS_Init(int device, std::uint32_t frequency, std::uint32_t flags, Handle window,
+                          const void* classId) = 0;
+    // Opens the file at once: 0 when it is missing, not a readable audio file of a known kind,
+    // or there is no output device.
+    virtual std::uint32_t BASS_StreamCreateFile(int fromMemory, const void* file,
+                                                std::uint32_t offset, std::uint32_t length,
+                                                std::uint32_t flags) = 0;
+    virtual int BASS_StreamFree(std::uint32_t stream) = 0;
+    // restart 0: a new or stopped stream plays from its position, a paused one resumes.
+    virtual int BASS_ChannelPlay(std::uint32_t channel, int restart) = 0;
+    // 0 stopped (also after the end), 1 playing, 2 stalled, 3 paused.
+    virtual std::uint32_t BASS_ChannelIsActive(std::uint32_t channel) = 0;
+    // Pauses a playing stream; a stream that is not playing stays as it is.
+    virtual int BASS_ChannelPause(std::uint32_t channel) = 0;
+    virtual int BASS_ChannelStop(std::uint32_t channel) = 0;
+    // A position in bytes of the decoded output (16-bit stereo at the device's frequency).
+    virtual int BASS_ChannelSetPosition(std::uint32_t channel, std::uint64_t position) = 0;
 
     // --- the tray icon and its menu ----------------------------------------------------------
     // An icon made of one image; it lives as long as the platform.

@@ -128,9 +128,26 @@ inline DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR default
                                                         fileName);
 }
 
-// --- the tray icon and its menu ---------------------------------------------------------------
+// --- the playlist: files dropped from the shell --------------------------------------------
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
+using HDROP = platform::Handle;
+
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
+constexpr UINT WM_DROPFILES = 0x0233;
+
+inline void DragAcceptFiles(HWND window, BOOL accept) {
+    platform::current().DragAcceptFiles(window, accept);
+}
+// With index 0xFFFFFFFF: the number of files dropped. With a null buffer: the length of the
+// path of file `index`, without its NUL. Otherwise copies at most size - 1 characters and a NUL.
+inline UINT DragQueryFileA(HDROP drop, UINT index, LPSTR buffer, UINT size) {
+    return platform::current().DragQueryFileA(drop, index, buffer, size);
+}
+inline void DragFinish(HDROP drop) { platform::current().DragFinish(drop); }
+
+// --- the tray icon and its menu ---------------------------------------------------------------
 using HICON = platform::Handle;
 using NOTIFYICONDATAA = platform::NOTIFYICONDATAA;
 

@@ -269,8 +269,21 @@ void TForm1::bindHandlers() {
     Timer2.setOnTimer([this] { Timer2Timer(); });
     Timer4.setOnTimer([this] { Timer4Timer(); });
 
-    // The tray icon and its menu.
-    onMessage[WM_TRAYICON] = [this](WPARAM wParam, LPARAM lParam) { WMTrayIcon(wParam, lParam); };
+    // The music player.
+    Open.onClick = [this] { OpenClick(); };
+    remove.onClick = [this] { removeClick(); };
+    ListBox1.onClick = [this] { ListBox1Click(); };
+    ListBox1.onDblClick = [this] { ListBox1DblClick(); };
+    ListBox1.onKeyDown = [this](int& key, ui::ShiftState shift) { ListBox1KeyDown(key, shift); };
+    Play.onClick = [this] { PlayClick(); };
+    btnPause.onClick = [this] { btnPauseClick(); };
+    btnStop.onClick = [this] { btnStopClick(); };
+    prev.onClick = [this] { prevClick(); };
+    next.onClick = [this] { nextClick(); };
+    pnlDisplay.onClick = [this] { pnlDisplayClick(); };
+    Timer3.setOnTimer([this] { Timer3Timer(); });
+
+    // The tray icon's menu (the icon's callback message arrives through windowMessage).
     auto menuItem = [this](const std::string& name, void (TForm1::*handler)()) {
         for (ui::MenuItem& item : PopupMenu1.items)
             if (item.name == name) item.onClick = [this, handler] { (this->*handler)(); };

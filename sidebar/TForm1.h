@@ -119,6 +119,31 @@ public:
     void Showsidebar1Click();
     void Exit1Click();
 
+    // --- the music player: playlist, playback, title strip (player/) -------------------------
+    void OpenClick();
+    void removeClick();
+    void ListBox1KeyDown(int& key, ui::ShiftState shift);
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void PlayClick();
+    void btnPauseClick();
+    void btnStopClick();
+    void prevClick();
+    void nextClick();
+    void Timer3Timer();
+    void pnlDisplayClick();
+
+protected:
+    void windowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+private:
+    // --- the music player's own operations (player/) -----------------------------------------
+    void AddSong(const std::string& FileName);
+    void RemoveSong();
+    void PlaySong(int Index);
+    void WMDropFiles(std::uintptr_t drop);  // message 0x0233, the drop handle
+    void initAudioOutput();                 // start-up step 11
+
 private:
     void defineWindow();
     void bindHandlers();

@@ -79,9 +79,17 @@ void Canvas::drawKeyed(const Bitmap& source, Point at, Rect clip, Argb key) {
     for (int y = r.top; y < r.bottom; ++y) {
         const std::uint32_t* from = source.scanLine(y - at.y) + (r.left - at.x);
         std::uint32_t* to = target_.scanLine(y) + r.left;
-        for (int i = 0; i < r.width(); ++i) {
-            if (sameRgb(from[i], key)) continue;
-            to[i] = alpha ? blend(from[i], to[i]) : (from[i] | 0xFF000000u);
+        const int n = r.width();
+        if (alpha) {
+            for (int i = 0; i < n; ++i)
+                if (!sameRgb(from[i], key)) to[i] = blend(from[i], to[i]);
+        } else {
+            // Branch-free, so the compiler can do several pixels at once.
+            const std::uint32_t rgbKey = key & 0x00FFFFFFu;
+            for (int i = 0; i < n; ++i) {
+                const std::uint32_t p = from[i];
+                to[i] = (p & 0x00FFFFFFu) == rgbKey ? to[i] : (p | 0xFF000000u);
+            }
         }
     }
 }

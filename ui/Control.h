@@ -69,6 +69,8 @@ public:
 
     // Paints the control into the form's picture, only inside `clip` (form coordinates).
     virtual void paint(Canvas& canvas, Rect clip) = 0;
+    // True when painting the control leaves no pixel of `area` showing what lies beneath.
+    virtual bool coversOpaquely(Rect) const { return false; }
 
     // Marks the control's whole area for repainting.
     void invalidate();

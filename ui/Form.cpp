@@ -128,8 +128,22 @@ void Form::invalidate(Rect area) {
 
 void Form::paintArea(Rect area) {
     Canvas canvas(buffer_);
-    canvas.fillRect(area, color_);
-    for (Control* c : controls_) {
+    // Whatever lies beneath the topmost control that covers the whole area with opaque pixels
+    // cannot show: start there. Without one, the form's colour is the ground.
+    auto first = controls_.end();
+    for (auto it = controls_.end(); it != controls_.begin();) {
+        --it;
+        if ((*it)->visible() && (*it)->coversOpaquely(area)) {
+            first = it;
+            break;
+        }
+    }
+    if (first == controls_.end()) {
+        canvas.fillRect(area, color_);
+        first = controls_.begin();
+    }
+    for (auto it = first; it != controls_.end(); ++it) {
+        Control* c = *it;
         if (c->visible() && !intersect(c->bounds(), area).empty()) c->paint(canvas, area);
     }
 }
@@ -265,10 +279,7 @@ void Form::closeRequested() {
 }
 
 void Form::message(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
-    const auto found = onMessage.find(msg);
-    if (found == onMessage.end()) return;
-    const MessageHandler handler = found->second;
-    Application::instance().dispatch([&] { handler(wParam, lParam); });
+    Application::instance().dispatch([&] { windowMessage(msg, wParam, lParam); });
 }
 
 void Form::exposed(Rect area) {

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -68,11 +67,6 @@ public:
 
     std::function<void(CloseAction&)> onClose;
 
-    // Handlers of window messages by number (a tray icon's callback, a message posted to the
-    // window); each message is an event of its own. Messages without a handler are ignored.
-    using MessageHandler = std::function<void(std::uintptr_t wParam, std::intptr_t lParam)>;
-    std::map<unsigned, MessageHandler> onMessage;
-
     // Asks the form to close, as the window manager's close does.
     void close();
 
@@ -96,6 +90,12 @@ public:
     void closeRequested() override;
     void exposed(Rect area) override;
     void message(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+protected:
+    // A window message by its Windows number, run through the application's dispatch. A form
+    // with message handlers overrides this and picks its messages out.
+    virtual void windowMessage(unsigned /*msg*/, std::uintptr_t /*wParam*/,
+                               std::intptr_t /*lParam*/) {}
 
 private:
     friend class Control;

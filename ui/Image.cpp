@@ -44,4 +44,13 @@ void Image::paint(Canvas& canvas, Rect clip) {
     }
 }
 
+bool Image::coversOpaquely(Rect area) const {
+    if (transparent_ || picture_.empty() || picture_.pixelFormat() != PixelFormat::Bits24)
+        return false;
+    const Rect drawn = stretch_ ? bounds()
+                                : intersect(bounds(), {left(), top(), left() + picture_.width(),
+                                                       top() + picture_.height()});
+    return intersect(drawn, area) == area;
+}
+
 }  // namespace brivane::ui

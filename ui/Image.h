@@ -31,6 +31,7 @@ public:
     void setStretch(bool stretch);
 
     void paint(Canvas& canvas, Rect clip) override;
+    bool coversOpaquely(Rect area) const override;
 
 private:
     Bitmap picture_;

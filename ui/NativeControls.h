@@ -4,6 +4,7 @@
 // user's changes.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -79,14 +80,17 @@ private:
     platform::NativeStyle style_;
 };
 
-// A single-selection list box. Setting the selection from the program raises no click.
+// A single-selection list box. Setting the selection from the program raises no click. Lines
+// are added at the end and deleted anywhere; deleting the first or the last takes constant time,
+// so emptying a long list from either end stays linear.
 class ListBox : public NativeControl {
 public:
     ListBox(Form& owner, std::string name);
 
     int count() const { return int(items_.size()); }
     const std::string& item(int index) const { return items_.at(std::size_t(index)); }
-    const std::vector<std::string>& items() const { return items_; }
+    // A copy of the lines, first to last.
+    std::vector<std::string> items() const { return {items_.begin(), items_.end()}; }
     void addItem(const std::string& text);
     // Deletes the line at `index`; an index outside the list deletes nothing.
     void deleteItem(int index);
@@ -101,7 +105,7 @@ protected:
     void userSelected(int index) override;
 
 private:
-    std::vector<std::string> items_;
+    std::deque<std::string> items_;
     int itemIndex_ = -1;
 };
 

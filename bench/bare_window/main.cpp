@@ -29,7 +29,8 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.fillRect(event->rect(), QColor(40, 40, 40));
-        painter.fillRect(square_ & event->rect(), ticks_ % 2 ? QColor(200, 40, 40) : QColor(40, 40, 200));
+        painter.fillRect(square_ & event->rect(),
+                         ticks_ % 2 ? QColor(200, 40, 40) : QColor(40, 40, 200));
     }
 
 private:

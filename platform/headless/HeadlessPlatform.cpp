@@ -39,6 +39,7 @@ HeadlessPlatform::HeadlessPlatform() { setCurrent(this); }
 HeadlessPlatform::~HeadlessPlatform() { setCurrent(nullptr); }
 
 void HeadlessPlatform::record(std::string name, std::vector<std::string> args) {
+    if (!recording) return;
     calls_.push_back({std::move(name), std::move(args)});
     if (onCall) {
         const Call call = calls_.back();  // the hook may record calls of its own
@@ -619,6 +620,110 @@ void HeadlessPlatform::doubleClick(Handle window, Point at) {
 void HeadlessPlatform::requestClose(Handle window) {
     windows_.at(window).listener->closeRequested();
     runPosted();
+}
+
+// --- the music player ----------------------------------------------------------------------
+
+Handle HeadlessPlatform::dropFiles(Handle control, const std::vector<std::string>& paths) {
+    if (!dropTargets_.contains(control)) return 0;
+    const Handle drop = nextHandle_++;
+    drops_[drop] = paths;
+    windows_.at(natives_.at(control).parent).listener->message(0x0233, drop, 0);
+    runPosted();
+    return drop;
+}
+
+void HeadlessPlatform::DragAcceptFiles(Handle window, int accept) {
+    record("DragAcceptFiles", {str(window), std::to_string(accept)});
+    if (accept) {
+        dropTargets_.insert(window);
+    } else {
+        dropTargets_.erase(window);
+    }
+}
+
+unsigned HeadlessPlatform::DragQueryFileA(Handle drop, unsigned index, char* buffer,
+                                          unsigned size) {
+    record("DragQueryFileA", {str(drop), std::to_string(index), buffer ? "buffer" : "null",
+                              std::to_string(size)});
+    auto found = drops_.find(drop);
+    if (found == drops_.end()) return 0;
+    const std::vector<std::string>& paths = found->second;
+    if (index == 0xFFFFFFFFu) return unsigned(paths.size());
+    if (index >= paths.size()) return 0;
+    const std::string& path = paths[index];
+    if (buffer == nullptr) return unsigned(path.size());
+    if (size == 0) return 0;
+    const std::size_t n = std::min<std::size_t>(path.size(), size - 1);
+    path.copy(buffer, n);
+    buffer[n] = '\0';
+    return unsigned(n);
+}
+
+void HeadlessPlatform::DragFinish(Handle drop) {
+    record("DragFinish", {str(drop)});
+    drops_.erase(drop);
+}
+
+bool HeadlessPlatform::runOpenDialog(Handle owner, const std::vector<FileFilter>& filters,
+                                     int filterIndex, std::string& fileName) {
+    std::string filterText;
+    for (const FileFilter& f : filters)
+        filterText += (filterText.empty() ? "" : "|") + f.name + "|" + f.pattern;
+    record("runOpenDialog", {str(owner), filterText, std::to_string(filterIndex)});
+    std::optional<std::string> answer;
+    if (onOpenDialog) answer = onOpenDialog({owner, filters, filterIndex});
+    if (!answer) return false;
+    fileName = *answer;
+    return true;
+}
+
+int HeadlessPlatform::BASS_Init(int device, std::uint32_t frequency, std::uint32_t flags,
+                                Handle window, const void* classId) {
+    record("BASS_Init", {std::to_string(device), std::to_string(frequency), std::to_string(flags),
+                         str(window), classId ? "class" : "null"});
+    return audio_.init();
+}
+
+std::uint32_t HeadlessPlatform::BASS_StreamCreateFile(int fromMemory, const void* file,
+                                                      std::uint32_t offset, std::uint32_t length,
+                                                      std::uint32_t flags) {
+    const std::string path = file && !fromMemory ? static_cast<const char*>(file) : "";
+    record("BASS_StreamCreateFile", {std::to_string(fromMemory), path, std::to_string(offset),
+                                     std::to_string(length), std::to_string(flags)});
+    if (fromMemory || offset != 0 || length != 0) return 0;  // only whole files are modelled
+    return audio_.createFromFile(path);
+}
+
+int HeadlessPlatform::BASS_StreamFree(std::uint32_t stream) {
+    record("BASS_StreamFree", {std::to_string(stream)});
+    return audio_.free(stream);
+}
+
+int HeadlessPlatform::BASS_ChannelPlay(std::uint32_t channel, int restart) {
+    record("BASS_ChannelPlay", {std::to_string(channel), std::to_string(restart)});
+    if (restart) audio_.setPosition(channel, 0);
+    return audio_.play(channel);
+}
+
+std::uint32_t HeadlessPlatform::BASS_ChannelIsActive(std::uint32_t channel) {
+    record("BASS_ChannelIsActive", {std::to_string(channel)});
+    return audio_.isActive(channel);
+}
+
+int HeadlessPlatform::BASS_ChannelPause(std::uint32_t channel) {
+    record("BASS_ChannelPause", {std::to_string(channel)});
+    return audio_.pause(channel);
+}
+
+int HeadlessPlatform::BASS_ChannelStop(std::uint32_t channel) {
+    record("BASS_ChannelStop", {std::to_string(channel)});
+    return audio_.stop(channel);
+}
+
+int HeadlessPlatform::BASS_ChannelSetPosition(std::uint32_t channel, std::uint64_t position) {
+    record("BASS_ChannelSetPosition", {std::to_string(channel), std::to_string(position)});
+    return audio_.setPosition(channel, position);
 }
 
 }  // namespace brivane::platform

@@ -5,6 +5,9 @@
 //    box is "open", as a nested message loop would).
 //  - Every system call the program makes by name is recorded with its arguments.
 //  - Text is drawn as simple blocks: each character one cell of (height + 1) / 2 pixels.
+//  - Drops of files and the file-open dialog are made and answered by the test; the audio
+//    library is a model of its streams (HeadlessAudio).
+
 //  - A tray holds the icons the program adds; the test presses them (trayMouse) and answers
 //    the pop-up menus (onPopupMenu).
 #pragma once
@@ -13,9 +16,12 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/headless/HeadlessAudio.h"
 #include "platform/platform.h"
 
 namespace brivane::platform {
@@ -69,6 +75,9 @@ public:
     std::vector<Call> callsNamed(const std::string& name) const;
     void clearCalls() { calls_.clear(); }
     void record(std::string name, std::vector<std::string> args);
+    // Benchmarks turn recording off, so that it is not measured with the program.
+    bool recording = true;
+
     // Called with each call as it is recorded; a test may throw from it to make the call fail.
     std::function<void(const Call&)> onCall;
 
@@ -111,7 +120,7 @@ public:
         bool visible = true;
         NativeStyle style;
         std::string text;
-        std::vector<std::string> items;
+        std::deque<std::string> items;  // the list box's lines, as the kit left them
         int selected = -1;
         bool destroyed = false;
     };
@@ -213,6 +222,42 @@ public:
                                 std::uint32_t* result) override;
     int DdeDisconnect(Handle conversation) override;
 
+    // --- the music player -------------------------------------------------------------------
+    // Drops `paths` onto a native control, as the file manager would: when the control accepts
+    // drops its window gets message 0x0233 with a new drop handle, which is returned (0 when
+    // the control does not accept drops).
+    Handle dropFiles(Handle control, const std::vector<std::string>& paths);
+    // Drops not yet finished with DragFinish.
+    std::size_t openDrops() const { return drops_.size(); }
+    bool acceptsDrops(Handle control) const { return dropTargets_.contains(control); }
+
+    // Answers the file-open dialog while it is "open": a path confirms it, nullopt cancels.
+    // Without an answer the dialog is cancelled.
+    struct OpenDialogRequest {
+        Handle owner = 0;
+        std::vector<FileFilter> filters;
+        int filterIndex = 1;
+    };
+    std::function<std::optional<std::string>(const OpenDialogRequest&)> onOpenDialog;
+
+    HeadlessAudio& audio() { return audio_; }
+
+    void DragAcceptFiles(Handle window, int accept) override;
+    unsigned DragQueryFileA(Handle drop, unsigned index, char* buffer, unsigned size) override;
+    void DragFinish(Handle drop) override;
+    bool runOpenDialog(Handle owner, const std::vector<FileFilter>& filters, int filterIndex,
+                       std::string& fileName) override;
+    int BASS_Init(int device, std::uint32_t frequency, std::uint32_t flags, Handle window,
+                  const void* classId) override;
+    std::uint32_t BASS_StreamCreateFile(int fromMemory, const void* file, std::uint32_t offset,
+                                        std::uint32_t length, std::uint32_t flags) override;
+    int BASS_StreamFree(std::uint32_t stream) override;
+    int BASS_ChannelPlay(std::uint32_t channel, int restart) override;
+    std::uint32_t BASS_ChannelIsActive(std::uint32_t channel) override;
+    int BASS_ChannelPause(std::uint32_t channel) override;
+    int BASS_ChannelStop(std::uint32_t channel) override;
+    int BASS_ChannelSetPosition(std::uint32_t channel, std::uint64_t position) override;
+
     Handle createIcon(const IconImage& image) override;
     int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) override;
     int SetForegroundWindow(Handle window) override;
@@ -289,6 +334,11 @@ private:
     Handle foreground_ = 0;
     bool quit_ = false;
     int exitCode_ = 0;
+
+    // the music player
+    std::set<Handle> dropTargets_;
+    std::map<Handle, std::vector<std::string>> drops_;
+    HeadlessAudio audio_{*this};
 };
 
 }  // namespace brivane::platform

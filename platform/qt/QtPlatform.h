@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/qt/FileDrop.h"
 #include "platform/qt/FontBook.h"
+#include "platform/sdl/SdlAudio.h"
 
 namespace brivane::platform::qt {
 
@@ -122,6 +124,23 @@ public:
                                 std::uint32_t* result) override;
     int DdeDisconnect(Handle conversation) override;
 
+    // --- the music player (QtPlayer.cpp) ----------------------------------------------------
+    void DragAcceptFiles(Handle window, int accept) override;
+    unsigned DragQueryFileA(Handle drop, unsigned index, char* buffer, unsigned size) override;
+    void DragFinish(Handle drop) override;
+    bool runOpenDialog(Handle owner, const std::vector<FileFilter>& filters, int filterIndex,
+                       std::string& fileName) override;
+    int BASS_Init(int device, std::uint32_t frequency, std::uint32_t flags, Handle window,
+                  const void* classId) override;
+    std::uint32_t BASS_StreamCreateFile(int fromMemory, const void* file, std::uint32_t offset,
+                                        std::uint32_t length, std::uint32_t flags) override;
+    int BASS_StreamFree(std::uint32_t stream) override;
+    int BASS_ChannelPlay(std::uint32_t channel, int restart) override;
+    std::uint32_t BASS_ChannelIsActive(std::uint32_t channel) override;
+    int BASS_ChannelPause(std::uint32_t channel) override;
+    int BASS_ChannelStop(std::uint32_t channel) override;
+    int BASS_ChannelSetPosition(std::uint32_t channel, std::uint64_t position) override;
+
     // The tray icon and its menu (QtTray.cpp).
     Handle createIcon(const IconImage& image) override;
     int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) override;
@@ -185,6 +204,12 @@ private:
 
     bool quitHandled_ = false;
     int exitCode_ = 0;
+
+    // The music player: drop targets and the drops not yet finished; the audio library, last
+    // so that it closes first and no audio thread outlives the windows.
+    std::map<Handle, std::unique_ptr<FileDropTarget>> dropTargets_;
+    std::map<Handle, std::vector<std::string>> drops_;
+    std::unique_ptr<sdl::SdlAudio> audio_;
 };
 
 }  // namespace brivane::platform::qt

@@ -195,7 +195,7 @@ int QtPlatform::Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* 
 
 void QtPlatform::deliverMessage(Handle handle, unsigned msg, std::uintptr_t wParam,
                                 std::intptr_t lParam) {
-    if (TopWindow* w = window(handle)) w->listener()->message(msg, wParam, lParam);
+    if (TopWindow* w = window(handle)) w->deliverMessage(msg, wParam, lParam);
 }
 
 int QtPlatform::SetForegroundWindow(Handle handle) {

@@ -21,7 +21,10 @@ public:
     void setHint(const std::string& hint);
     // The pointer went onto one of the window's native controls.
     void pointerLeftForChild();
-    WindowListener* listener() const { return listener_; }
+    // A window message for the program (files dropped onto one of its controls, ...).
+    void deliverMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+        listener_->message(msg, wParam, lParam);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

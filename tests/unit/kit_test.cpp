@@ -61,6 +61,22 @@ TEST_F(KitTest, LaterControlsPaintOverEarlierOnesAndHiddenOnesAreSkipped) {
     EXPECT_EQ(at(12, 12), Grey);
 }
 
+TEST_F(KitTest, AnOpaqueCoverHidesWhatLiesBeneathButNotAPictureSmallerThanItsWidget) {
+    ui::Image ground(form, "ground"), cover(form, "cover");
+    ground.setBounds(0, 0, 40, 30);
+    ground.setPicture(solid(40, 30, Green));
+    cover.setBounds(0, 0, 20, 20);
+    cover.setPicture(solid(10, 10, Red));  // covers only its top-left quarter
+    EXPECT_EQ(at(5, 5), Red);
+    EXPECT_EQ(at(15, 15), Green);
+    cover.setPicture(solid(20, 20, Blue));
+    EXPECT_EQ(at(15, 15), Blue);
+    cover.hide();
+    EXPECT_EQ(at(15, 15), Green);
+    ground.setPicture(solid(5, 5, Green));  // the form's colour shows beyond it
+    EXPECT_EQ(at(15, 15), Grey);
+}
+
 TEST_F(KitTest, PictureIsDrawnUnscaledAtTopLeftAndClippedToTheWidget) {
     Bitmap picture(6, 6);
     for (int y = 0; y < 6; ++y)
