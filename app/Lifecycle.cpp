@@ -65,6 +65,9 @@ void TForm1::FormCreate() {
 
     // 14. The first slide.
     runLateStartupStep([this] { loadStartupSlide(); });
+
+    // 15. The tray icon.
+    runLateStartupStep([this] { addTrayIcon(); });
 }
 
 void TForm1::runLateStartupStep(const std::function<void()>& step) {
@@ -81,7 +84,9 @@ void TForm1::FormClose(ui::CloseAction& action) {
 }
 
 void TForm1::FormDestroy() {
-    // The tray icon is removed here once the program has one.
+    // The tray icon goes with the window; the shell's answer is not examined (there is none to
+    // remove when start-up ended before adding it).
+    Shell_NotifyIconA(NIM_DELETE, &TrayIconData);
 }
 
 }  // namespace brivane

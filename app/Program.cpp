@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "player/Playback.h"
+#include "settings/TForm3.h"
 #include "sidebar/TForm1.h"
 
 namespace brivane {
@@ -13,12 +14,14 @@ void Program::start() {
     application_.setTitle("Brivane");
     sidebar_ = std::make_unique<TForm1>();
     sidebar_->show();
+    settings_ = std::make_unique<TForm3>();
     application_.updateForms();
 }
 
 int Program::run() { return application_.run(); }
 
 void Program::shutdown() {
+    settings_.reset();
     sidebar_.reset();
     AppDir.clear();
     // Only the handle is forgotten, so that a program started again in this process (as the

@@ -9,17 +9,19 @@
 namespace brivane {
 
 class TForm1;
+class TForm3;
 
 class Program {
 public:
     explicit Program(platform::Platform& platform);
     ~Program();
 
-    // The application's title, the sidebar window (built, created, shown and placed).
+    // The application's title, the sidebar window (built, created, shown and placed), then the
+    // settings window, hidden.
     void start();
     // The message loop, until a terminate request has been handled; returns the exit code.
     int run();
-    // Destroys the windows (the sidebar window last). Safe to call twice.
+    // Destroys the windows: the settings window, then the sidebar window. Safe to call twice.
     void shutdown();
 
     ui::Application& application() { return application_; }
@@ -27,6 +29,7 @@ public:
 private:
     ui::Application application_;
     std::unique_ptr<TForm1> sidebar_;
+    std::unique_ptr<TForm3> settings_;
 };
 
 // Entry, run and shutdown in one; returns the process's exit code.

@@ -3,32 +3,12 @@
 // repaint of the captions that changed.
 #include <benchmark/benchmark.h>
 
-#include "app/Program.h"
-#include "platform/headless/HeadlessPlatform.h"
-#include "sidebar/TForm1.h"
+#include "bench/Sidebar.h"
 
 namespace brivane {
 namespace {
 
-struct Sidebar {
-    platform::HeadlessPlatform platform;
-    Program program{platform};
-    Sidebar() {
-        platform.setWorkArea({0, 0, 1920, 1200});
-        program.start();
-    }
-    // A different time on every call, so that every hand and caption changes.
-    void nextSecond(int n) {
-        platform::TimeOfDay t;
-        t.hour = n / 3600 % 24;
-        t.minute = n / 60 % 60;
-        t.second = n % 60;
-        t.day = 1 + n % 28;
-        t.month = 1 + n % 12;
-        t.dayOfWeek = n % 7;
-        platform.setLocalTime(t);
-    }
-};
+using bench::Sidebar;
 
 void AnalogClockTick(benchmark::State& state) {
     Sidebar sidebar;

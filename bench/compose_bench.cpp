@@ -2,21 +2,12 @@
 // 105 x 105 region (the clock's) repainted after its picture changed.
 #include <benchmark/benchmark.h>
 
-#include "app/Program.h"
-#include "platform/headless/HeadlessPlatform.h"
-#include "sidebar/TForm1.h"
+#include "bench/Sidebar.h"
 
 namespace brivane {
 namespace {
 
-struct Sidebar {
-    platform::HeadlessPlatform platform;
-    Program program{platform};
-    Sidebar() {
-        platform.setWorkArea({0, 0, 1920, 1200});
-        program.start();
-    }
-};
+using bench::Sidebar;
 
 void ComposeWholeSidebar(benchmark::State& state) {
     Sidebar sidebar;

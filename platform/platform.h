@@ -114,7 +114,8 @@ public:
     virtual void closeRequested() = 0;
     // The system needs a part of the window drawn again (exposed after being covered).
     virtual void exposed(Rect area) = 0;
-    // A window message by its Windows number (0x0233: files dropped, wParam the drop handle).
+    // A window message by its Windows number (0x0233: files dropped, wParam the drop handle;
+    // a tray icon's callback message; a message posted to the window).
     virtual void message(unsigned /*msg*/, std::uintptr_t /*wParam*/, std::intptr_t /*lParam*/) {}
 };
 
@@ -177,6 +178,18 @@ struct LocaleNames {
     bool timeSeparatorKnown = true;  // false when the settings could not be read
     friend bool operator==(const LocaleNames&, const LocaleNames&) = default;
 };
+
+// The shell's notification-icon record in its first layout: 88 bytes where handles are 32-bit.
+struct NOTIFYICONDATAA {
+    std::uint32_t cbSize = 0;
+    Handle hWnd = 0;  // the window that receives the callback messages
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;  // 1 callback message, 2 icon, 4 tip valid
+    std::uint32_t uCallbackMessage = 0;
+    Handle hIcon = 0;
+    char szTip[64] = {};  // zero-terminated
+};
+static_assert(sizeof(Handle) != 4 || sizeof(NOTIFYICONDATAA) == 88);
 
 // The services one system gives the program. One instance lives for the process (`current()`).
 class Platform {
@@ -337,6 +350,23 @@ public:
     virtual int BASS_ChannelStop(std::uint32_t channel) = 0;
     // A position in bytes of the decoded output (16-bit stereo at the device's frequency).
     virtual int BASS_ChannelSetPosition(std::uint32_t channel, std::uint64_t position) = 0;
+
+    // --- the tray icon and its menu ----------------------------------------------------------
+    // An icon made of one image; it lives as long as the platform.
+    virtual Handle createIcon(const IconImage& image) = 0;
+    // Adds (message 0) or deletes (2) a tray icon. Mouse actions on an icon reach the window
+    // named in the record as the record's callback message, with the icon identifier as first
+    // and the mouse message (0x0201 left press, 0x0204 right press) as second parameter.
+    // Returns 0 when the shell refuses (also where there is no tray at all).
+    virtual int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) = 0;
+    virtual int SetForegroundWindow(Handle window) = 0;
+    virtual int GetCursorPos(Point* position) = 0;
+    // Delivers the message to the window's listener later, from the message loop.
+    virtual int PostMessageA(Handle window, unsigned msg, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+    // A modal pop-up menu of `captions` ("-" is a separator) with its top-left at the screen
+    // point; returns the index of the chosen item, or -1 when it closed without a choice.
+    virtual int popupMenu(const std::vector<std::string>& captions, Point at) = 0;
 };
 
 // The platform of this process. Set once at start (by the program entry or a test).

@@ -147,4 +147,40 @@ inline UINT DragQueryFileA(HDROP drop, UINT index, LPSTR buffer, UINT size) {
 }
 inline void DragFinish(HDROP drop) { platform::current().DragFinish(drop); }
 
+// --- the tray icon and its menu ---------------------------------------------------------------
+using HICON = platform::Handle;
+using NOTIFYICONDATAA = platform::NOTIFYICONDATAA;
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+constexpr UINT WM_NULL = 0x0000;
+constexpr UINT WM_USER = 0x0400;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr DWORD NOTIFYICONDATAA_V1_SIZE = 88;  // the record's first layout, on 32-bit Windows
+constexpr DWORD NIM_ADD = 0;
+constexpr DWORD NIM_DELETE = 2;
+constexpr UINT NIF_MESSAGE = 1;
+constexpr UINT NIF_ICON = 2;
+constexpr UINT NIF_TIP = 4;
+
+inline BOOL Shell_NotifyIconA(DWORD message, NOTIFYICONDATAA* data) {
+    return platform::current().Shell_NotifyIconA(message, data);
+}
+inline BOOL SetForegroundWindow(HWND window) {
+    return platform::current().SetForegroundWindow(window);
+}
+inline BOOL GetCursorPos(POINT* point) {
+    platform::Point p;
+    const BOOL done = platform::current().GetCursorPos(&p);
+    *point = {p.x, p.y};
+    return done;
+}
+inline BOOL PostMessageA(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return platform::current().PostMessageA(window, msg, wParam, lParam);
+}
+
 }  // namespace brivane

@@ -46,8 +46,9 @@ void TForm1::ListBox1Click() {
     pnlDisplay.setCaption(i >= 0 ? ListBox1.item(i) : std::string());
 }
 
-void TForm1::windowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t) {
+void TForm1::windowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     if (msg == WM_DROPFILES) WMDropFiles(wParam);
+    if (msg == WM_TRAYICON) WMTrayIcon(wParam, lParam);
 }
 
 void TForm1::WMDropFiles(std::uintptr_t drop) {

@@ -282,6 +282,17 @@ void TForm1::bindHandlers() {
     next.onClick = [this] { nextClick(); };
     pnlDisplay.onClick = [this] { pnlDisplayClick(); };
     Timer3.setOnTimer([this] { Timer3Timer(); });
+
+    // The tray icon's menu (the icon's callback message arrives through windowMessage).
+    auto menuItem = [this](const std::string& name, void (TForm1::*handler)()) {
+        for (ui::MenuItem& item : PopupMenu1.items)
+            if (item.name == name) item.onClick = [this, handler] { (this->*handler)(); };
+    };
+    menuItem("Settings1", &TForm1::Settings1Click);
+    menuItem("About1", &TForm1::About1Click);
+    menuItem("Hidesidebar1", &TForm1::Hidesidebar1Click);
+    menuItem("Showsidebar1", &TForm1::Showsidebar1Click);
+    menuItem("Exit1", &TForm1::Exit1Click);
 }
 
 }  // namespace brivane

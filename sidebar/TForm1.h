@@ -7,6 +7,7 @@
 #include <string>
 
 #include "clock/CalendarText.h"
+#include "platform/winapi.h"
 #include "ui/Canvas.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -107,6 +108,17 @@ public:
     // The names and the time separator of the user's regional settings, kept current.
     RegionalSettings regionalSettings;
 
+    // --- the tray icon and its menu (app/TrayIcon.cpp) ---------------------------------------
+    // The notification-icon record, filled at start-up step 15.
+    NOTIFYICONDATAA TrayIconData{};
+    static constexpr UINT WM_TRAYICON = WM_USER + 1;  // the icon's callback message, 0x0401
+    void WMTrayIcon(WPARAM wParam, LPARAM lParam);    // message 0x0401
+    void Settings1Click();
+    void About1Click();
+    void Hidesidebar1Click();
+    void Showsidebar1Click();
+    void Exit1Click();
+
     // --- the music player: playlist, playback, title strip (player/) -------------------------
     void OpenClick();
     void removeClick();
@@ -140,6 +152,8 @@ private:
     void runLateStartupStep(const std::function<void()>& step);
     // Start-up step 14: the first slide.
     void loadStartupSlide();
+    // Start-up step 15: the tray icon.
+    void addTrayIcon();
 };
 
 // The sidebar window, the application's main window.

@@ -38,4 +38,7 @@ Bitmap loadBitmapFile(const std::string& path);
 // carrying the alpha mask.
 std::vector<std::uint8_t> encodeBitmapFile(const Bitmap& bitmap);
 
+// Writes a picture to a .bmp file; a file that cannot be written raises BitmapError.
+void saveBitmapFile(const Bitmap& bitmap, const std::string& path);
+
 }  // namespace brivane::ui

@@ -2,6 +2,10 @@
 // V5 header whose masks name the alpha channel.
 #include "ui/BitmapFile.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
 namespace brivane::ui {
 
 namespace {
@@ -78,6 +82,13 @@ std::vector<std::uint8_t> encodeBitmapFile(const Bitmap& bitmap) {
         for (; written < rowBytes; ++written) out.push_back(0);
     }
     return out;
+}
+
+void saveBitmapFile(const Bitmap& bitmap, const std::string& path) {
+    const std::vector<std::uint8_t> bytes = encodeBitmapFile(bitmap);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) throw BitmapError("Cannot write file \"" + path + "\". " + std::strerror(errno));
 }
 
 }  // namespace brivane::ui

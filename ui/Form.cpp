@@ -44,6 +44,13 @@ void Form::setBounds(int left, int top, int width, int height) {
 
 void Form::show() {
     if (alignRight_) placeAtWorkAreaRight();
+    if (position == Position::DesktopCenter && !shownBefore_) {
+        const Rect desktop = platform::current().virtualScreen();
+        const int width = clientWidth();
+        const int height = clientHeight();
+        setBounds((desktop.width() - width) / 2, (desktop.height() - height) / 2, width, height);
+    }
+    shownBefore_ = true;
     if (visible_) return;
     visible_ = true;
     update();
@@ -80,7 +87,21 @@ void Form::setColor(Argb color) {
 }
 
 void Form::setIcon(const std::vector<platform::IconImage>& images) {
+    icon_ = images;
+    smallIcon_ = 0;
     platform::current().setWindowIcon(handle_, images);
+}
+
+platform::Handle Form::smallIcon() {
+    constexpr int SmallIconSize = 16;
+    if (smallIcon_ != 0) return smallIcon_;
+    const platform::IconImage* best = nullptr;
+    for (const platform::IconImage& image : icon_) {
+        if (image.width != SmallIconSize || image.height != SmallIconSize) continue;
+        if (best == nullptr || image.bitsPerPixel > best->bitsPerPixel) best = &image;
+    }
+    if (best != nullptr) smallIcon_ = platform::current().createIcon(*best);
+    return smallIcon_;
 }
 
 void Form::close() { handleClose(); }

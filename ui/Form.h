@@ -23,6 +23,10 @@ class NativeControl;
 
 enum class CloseAction { None, Hide, Free, Minimize };
 
+// Where a form stands when it is first shown: where its bounds say, or in the middle of the
+// virtual screen (measured from the primary screen's top-left, halved toward zero).
+enum class Position { Designed, DesktopCenter };
+
 class Form : public platform::WindowListener {
 public:
     Form(std::string caption, int clientWidth, int clientHeight);
@@ -42,6 +46,7 @@ public:
     void setBounds(int left, int top, int width, int height);
 
     bool visible() const { return visible_; }
+    // Makes the form visible; it does not bring it to the front (bringToFront does).
     void show();
     void hide();
     void bringToFront();
@@ -50,12 +55,15 @@ public:
     // it, each time it becomes visible and each time the work area changes.
     void setAlignRight(bool alignRight);
     void placeAtWorkAreaRight();
+    Position position = Position::Designed;
 
     Argb color() const { return color_; }
     void setColor(Argb color);
     bool doubleBuffered = false;
     Cursor cursor = Cursor::Arrow;
     void setIcon(const std::vector<platform::IconImage>& images);
+    // The form's icon at the small-icon size (16 x 16), as an icon handle; 0 when it has none.
+    platform::Handle smallIcon();
 
     std::function<void(CloseAction&)> onClose;
 
@@ -105,6 +113,9 @@ private:
     Rect bounds_;
     bool visible_ = false;
     bool alignRight_ = false;
+    bool shownBefore_ = false;
+    std::vector<platform::IconImage> icon_;
+    platform::Handle smallIcon_ = 0;
     Argb color_ = 0xFFF0F0F0u;
     Bitmap buffer_;
     std::vector<Rect> dirty_;

@@ -17,6 +17,10 @@ struct MenuItem {
 class PopupMenu {
 public:
     std::vector<MenuItem> items;
+
+    // Shows the menu with its top-left corner at the screen point and returns once it has
+    // closed; the chosen item's handler (if any) has then run as an event of its own.
+    void popup(int x, int y);
 };
 
 }  // namespace brivane::ui

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <sstream>
 #include <stdexcept>
 
@@ -40,6 +41,10 @@ HeadlessPlatform::~HeadlessPlatform() { setCurrent(nullptr); }
 void HeadlessPlatform::record(std::string name, std::vector<std::string> args) {
     if (!recording) return;
     calls_.push_back({std::move(name), std::move(args)});
+    if (onCall) {
+        const Call call = calls_.back();  // the hook may record calls of its own
+        onCall(call);
+    }
 }
 
 std::vector<HeadlessPlatform::Call> HeadlessPlatform::callsNamed(const std::string& name) const {
@@ -480,6 +485,108 @@ int HeadlessPlatform::DdeDisconnect(Handle conversation) {
     if (conv == ddeConversations_.end()) return 0;
     ddeConversations_.erase(conv);
     return 1;
+}
+
+// --- the tray and the pop-up menus -----------------------------------------------------------
+
+namespace {
+
+struct OpenCount {
+    int& open;
+    explicit OpenCount(int& count) : open(count) { ++open; }
+    ~OpenCount() { --open; }
+};
+
+std::string tipOf(const NOTIFYICONDATAA& data) {
+    return std::string(data.szTip, strnlen(data.szTip, sizeof data.szTip));
+}
+
+}  // namespace
+
+Handle HeadlessPlatform::createIcon(const IconImage& image) {
+    const Handle h = nextHandle_++;
+    icons_[h] = image;
+    record("createIcon", {std::to_string(image.width) + "x" + std::to_string(image.height) + "x" +
+                          std::to_string(image.bitsPerPixel)});
+    return h;
+}
+
+int HeadlessPlatform::Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) {
+    record("Shell_NotifyIconA",
+           {std::to_string(message), std::to_string(data->cbSize), str(data->hWnd),
+            std::to_string(data->uID), std::to_string(data->uFlags),
+            std::to_string(data->uCallbackMessage), str(data->hIcon), tipOf(*data)});
+    if (!trayAvailable_) return 0;
+    auto same = std::find_if(trayIcons_.begin(), trayIcons_.end(), [&](const NOTIFYICONDATAA& d) {
+        return d.hWnd == data->hWnd && d.uID == data->uID;
+    });
+    switch (message) {
+        case 0:  // NIM_ADD
+            if (same != trayIcons_.end() || windows_.count(data->hWnd) == 0 ||
+                windows_.at(data->hWnd).destroyed)
+                return 0;
+            trayIcons_.push_back(*data);
+            return 1;
+        case 2:  // NIM_DELETE
+            if (same == trayIcons_.end()) return 0;
+            trayIcons_.erase(same);
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+int HeadlessPlatform::SetForegroundWindow(Handle window) {
+    record("SetForegroundWindow", {str(window)});
+    if (windows_.count(window) == 0 || windows_.at(window).destroyed) return 0;
+    foreground_ = window;
+    return 1;
+}
+
+int HeadlessPlatform::GetCursorPos(Point* position) {
+    record("GetCursorPos", {});
+    *position = cursor_;
+    return 1;
+}
+
+int HeadlessPlatform::PostMessageA(Handle window, unsigned msg, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+    record("PostMessageA",
+           {str(window), std::to_string(msg), std::to_string(wParam), std::to_string(lParam)});
+    if (windows_.count(window) == 0 || windows_.at(window).destroyed) return 0;
+    post([this, window, msg, wParam, lParam] {
+        const Window& w = windows_.at(window);
+        if (!w.destroyed && w.listener != nullptr) w.listener->message(msg, wParam, lParam);
+    });
+    return 1;
+}
+
+int HeadlessPlatform::popupMenu(const std::vector<std::string>& captions, Point at) {
+    std::string items;
+    for (const std::string& caption : captions) items += (items.empty() ? "" : "|") + caption;
+    record("popupMenu", {std::to_string(at.x), std::to_string(at.y), items});
+    OpenCount open(openMenus_);
+    const int chosen = onPopupMenu ? onPopupMenu(captions, at) : -1;
+    return chosen >= 0 && chosen < int(captions.size()) && captions[std::size_t(chosen)] != "-"
+               ? chosen
+               : -1;
+}
+
+bool HeadlessPlatform::trayMouse(std::intptr_t mouseMessage, Handle window, std::uint32_t id) {
+    for (const NOTIFYICONDATAA& icon : trayIcons_) {
+        if (icon.hWnd != window || icon.uID != id) continue;
+        const NOTIFYICONDATAA target = icon;  // the handler may delete the icon
+        windows_.at(target.hWnd)
+            .listener->message(target.uCallbackMessage, target.uID, mouseMessage);
+        runPosted();
+        return true;
+    }
+    return false;
+}
+
+bool HeadlessPlatform::trayMouse(std::intptr_t mouseMessage) {
+    if (trayIcons_.empty()) return false;
+    return trayMouse(mouseMessage, trayIcons_.front().hWnd, trayIcons_.front().uID);
 }
 
 // --- input ---------------------------------------------------------------------------------

@@ -7,6 +7,9 @@
 //  - Text is drawn as simple blocks: each character one cell of (height + 1) / 2 pixels.
 //  - Drops of files and the file-open dialog are made and answered by the test; the audio
 //    library is a model of its streams (HeadlessAudio).
+
+//  - A tray holds the icons the program adds; the test presses them (trayMouse) and answers
+//    the pop-up menus (onPopupMenu).
 #pragma once
 
 #include <cstdint>
@@ -74,6 +77,9 @@ public:
     void record(std::string name, std::vector<std::string> args);
     // Benchmarks turn recording off, so that it is not measured with the program.
     bool recording = true;
+
+    // Called with each call as it is recorded; a test may throw from it to make the call fail.
+    std::function<void(const Call&)> onCall;
 
     // --- message boxes --------------------------------------------------------------------
     struct Message {
@@ -252,6 +258,32 @@ public:
     int BASS_ChannelStop(std::uint32_t channel) override;
     int BASS_ChannelSetPosition(std::uint32_t channel, std::uint64_t position) override;
 
+    Handle createIcon(const IconImage& image) override;
+    int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) override;
+    int SetForegroundWindow(Handle window) override;
+    int GetCursorPos(Point* position) override;
+    int PostMessageA(Handle window, unsigned msg, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    int popupMenu(const std::vector<std::string>& captions, Point at) override;
+
+    // --- the tray and the pop-up menus ------------------------------------------------------
+    const IconImage& icon(Handle handle) const { return icons_.at(handle); }
+    // The icons in the tray, as added (a copy of each record).
+    const std::vector<NOTIFYICONDATAA>& trayIcons() const { return trayIcons_; }
+    // Without a tray the shell refuses every icon.
+    void setTrayAvailable(bool available) { trayAvailable_ = available; }
+    // The user acts on the tray icon with identifier `id` of `window` (mouse message 0x0201
+    // left press, 0x0204 right press...): its window gets the record's callback message.
+    // Returns false when there is no such icon.
+    bool trayMouse(std::intptr_t mouseMessage, Handle window, std::uint32_t id = 0);
+    // The first icon in the tray, as above.
+    bool trayMouse(std::intptr_t mouseMessage);
+    // Called while a pop-up menu is open; returns the chosen index (-1: closed without a
+    // choice). Without it every menu closes without a choice.
+    std::function<int(const std::vector<std::string>& captions, Point at)> onPopupMenu;
+    int openPopupMenus() const { return openMenus_; }
+    Handle foregroundWindow() const { return foreground_; }
+
     static constexpr Handle ApplicationWindow = 1;
 
 private:
@@ -295,6 +327,11 @@ private:
     std::map<Handle, std::string> ddeStrings_;
     std::map<Handle, std::string> ddeConversations_;  // handle -> "conv1"...
     std::string hszText(Handle hsz) const;
+    std::map<Handle, IconImage> icons_;
+    std::vector<NOTIFYICONDATAA> trayIcons_;
+    bool trayAvailable_ = true;
+    int openMenus_ = 0;
+    Handle foreground_ = 0;
     bool quit_ = false;
     int exitCode_ = 0;
 

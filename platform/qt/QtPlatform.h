@@ -2,10 +2,12 @@
 // screens and text; on X11 a few window-manager hints of our own.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -26,6 +28,18 @@ class LocaleWatch;
 class QuitSignals;
 class TopWindow;
 class X11Desktop;
+
+// Presses on the program's XEmbed tray icons that Qt would drop while a modal box is open.
+class ModalTrayPresses final : public QAbstractNativeEventFilter {
+public:
+    using Pressed = std::function<bool(std::uint32_t x11Window, int button)>;
+    explicit ModalTrayPresses(Pressed pressed);
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+
+private:
+    Pressed pressed_;
+    std::uint8_t inputExtension_ = 0;  // the major opcode of the X input extension
+};
 
 class QtPlatform final : public Platform {
 public:
@@ -127,6 +141,15 @@ public:
     int BASS_ChannelStop(std::uint32_t channel) override;
     int BASS_ChannelSetPosition(std::uint32_t channel, std::uint64_t position) override;
 
+    // The tray icon and its menu (QtTray.cpp).
+    Handle createIcon(const IconImage& image) override;
+    int Shell_NotifyIconA(std::uint32_t message, const NOTIFYICONDATAA* data) override;
+    int SetForegroundWindow(Handle window) override;
+    int GetCursorPos(Point* position) override;
+    int PostMessageA(Handle window, unsigned msg, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    int popupMenu(const std::vector<std::string>& captions, Point at) override;
+
 private:
     struct Native {
         NativeKind kind;
@@ -142,6 +165,10 @@ private:
     void watchScreens();
     void workAreaMaybeChanged();
     void orderTabs(QWidget* parent);
+    // A press on an XEmbed tray icon while a modal box blocks it; false when it is not one.
+    bool trayPressedWhileModal(std::uint32_t x11Window, int button);
+    // Hands a window message to the listener of the window, if it still exists.
+    void deliverMessage(Handle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 
     int argc_;  // QApplication keeps a reference to it for its whole life
     std::unique_ptr<QApplication> app_;
@@ -156,6 +183,16 @@ private:
     std::vector<std::function<void()>> workAreaHandlers_;
     Rect lastWorkArea_;
     QIcon icon_;
+
+    // Icons made by createIcon, and the tray icons of the program.
+    std::map<Handle, QIcon> icons_;
+    struct TrayIcon {
+        NOTIFYICONDATAA record;
+        std::unique_ptr<QSystemTrayIcon> icon;
+        std::uint32_t embedded = 0;  // the X11 window of an XEmbed icon, 0 for another kind
+    };
+    std::vector<TrayIcon> trayIcons_;
+    std::unique_ptr<ModalTrayPresses> modalTrayPresses_;
 
     // The model of the application window (Linux has no hidden owner window).
     Handle applicationWindow_ = 0;

@@ -2,6 +2,7 @@
 // pressed-button feedback and the embedded artwork.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "app/Program.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "sidebar/TForm1.h"
+#include "ui/BitmapFile.h"
 #include "ui/EmbeddedFiles.h"
 #include "ui/Resources.h"
 
@@ -206,6 +208,17 @@ TEST_F(SidebarTest, WindowStandsAgainstTheRightEdgeOfTheWorkAreaAndFollowsItsCha
     }
 }
 
+// With BRIVANE_PICTURES set to a folder, the composed sidebar is written there as a .bmp file
+// for a person to look at; either way it must read back as the same picture.
+TEST_F(SidebarTest, ComposedPictureCanBeSavedForAPersonToLookAt) {
+    const char* folder = std::getenv("BRIVANE_PICTURES");
+    const std::string file = std::string(folder ? folder : ::testing::TempDir().c_str()) +
+                             "/sidebar-headless.bmp";
+    ui::saveBitmapFile(form().picture(), file);
+    EXPECT_EQ(ui::loadBitmapFile(file), form().picture());
+    EXPECT_THROW(ui::saveBitmapFile(form().picture(), "/nonexistent-folder/x.bmp"), ui::BitmapError);
+}
+
 TEST_F(SidebarTest, BelowTheSkinTheWindowShowsItsBackgroundColour) {
     platform.setWorkArea({0, 0, 1600, 1300});
     const ui::Bitmap& picture = form().picture();
@@ -233,6 +246,9 @@ TEST_F(SidebarTest, StartUpRemovesTheTaskbarButtonThenShowsTheWindow) {
                         "SetWindowLongA(" + std::to_string(app) + ", -20, " + exStyle + ")",
                         "ShowWindow(" + std::to_string(app) + ", 5)",
                         "BASS_Init(-1, 44100, 0, " + sidebar + ", null)",
+                        "createIcon(16x16x32)",
+                        "Shell_NotifyIconA(0, 88, " + sidebar + ", 0, 7, 1025, " +
+                            std::to_string(form().TrayIconData.hIcon) + ", Brivane)",
                         "setWindowVisible(" + sidebar + ", true)",
                     }));
     EXPECT_EQ(AppDir, BRIVANE_SOURCE_DIR "/resources/");
